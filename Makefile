@@ -1,0 +1,27 @@
+# make run   installs what is missing, builds and starts Horalo
+# make test  installs what is missing, builds and runs every test
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run test clean format
+
+all: build
+
+deps:
+	tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	tools/run.sh $(BUILD)/bin/horalo
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)
