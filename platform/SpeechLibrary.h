@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLibrary>
+#include <QString>
+
+// One speech library, loaded by its file name at the first call and kept
+// loaded. Its entry points are
+//     extern "C" int Speak(void);                     0 when the time was said
+//     extern "C" const char* SpeakErrorText(int code); optional, for messages
+// A library that cannot be loaded or has no Speak is let go again, so that a
+// later call finds it once it has been installed.
+class SpeechLibrary {
+  public:
+    // `baseName` is the library's name without prefix or suffix ("Eng").
+    SpeechLibrary(const QString& directory, const QString& baseName);
+
+    struct Outcome {
+        bool spoken;
+        QString reason;  // why not, when not spoken
+    };
+    Outcome Speak();
+
+    QString filePath() const { return library_.fileName(); }
+
+  private:
+    bool load(QString* reason);
+    QString failureText(int code) const;
+
+    using SpeakFunction = int (*)();
+    using ErrorTextFunction = const char* (*)(int);
+
+    QLibrary library_;
+    SpeakFunction speak_ = nullptr;
+    ErrorTextFunction errorText_ = nullptr;
+};
+
+// The file name of a library on this platform: "libEng.so", "Eng.dll".
+QString speechLibraryFileName(const QString& baseName);

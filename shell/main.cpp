@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "core/SpeechBackend.h"
+#include "platform/SecondTicker.h"
+#include "platform/TimeSource.h"
+#include "ui/Form1.h"
+#include "ui/UserMessage.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Horalo"));
+
+    SystemTime time;
+    SecondTicker ticker(time);
+    SpeechBackends speech(QApplication::applicationDirPath(), tellUser);
+    Form1 form({time, ticker, speech});
+    ticker.start();
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringList>
+
+#include "core/SecondsTurned.h"
+#include "core/SpeechBackend.h"
+#include "platform/SecondTicker.h"
+#include "platform/SecondTimer.h"
+#include "platform/TimeSource.h"
+
+// What the main window needs from outside.
+struct Form1Services {
+    const TimeSource& time;
+    SecondTicker& ticker;
+    SpeechBackends& speech;
+};
+
+// The main window. Its controls hold the program's state and are addressed by
+// name, so they are public: the other windows read and set them too.
+class Form1 : public QMainWindow {
+  public:
+    explicit Form1(const Form1Services& services);
+    ~Form1() override;
+
+    // The client area; every control below lies on it.
+    QWidget client;
+
+    QGroupBox Рамка3;  // logo pane
+    QLabel TalkPict;
+    QPushButton Комманда3;  // Exit, the cancel button
+    QPushButton Комманда1;  // Say Time
+    QGroupBox Рамка2;       // clock pane
+    QLabel VBTime;
+    QLabel Изображение2;
+    QLabel Изображение1;
+    QComboBox Комбо1;  // interval
+    QGroupBox Рамка1;
+    QPushButton Комманда2;  // the default button; it has no action
+    QLabel SlogoC;          // show-logo flag
+    QLabel ParamP;          // view mode
+    QLabel Param;           // language code
+    QLabel Время;           // time text the announcement checks compare
+
+    SecondTimer Часы3{false};  // animation, second half
+    SecondTimer Часы2{true};   // animation, first half
+    SecondTimer Min30{false};  // half-hour check
+    SecondTimer Min10{false};  // quarter-hour check
+    SecondTimer Часы4{true};   // time text
+    SecondTimer Min60{false};  // hourly check
+    SecondTimer Часы1{true};   // clock face
+
+    QMenu main;
+    QAction slogo, options, saytime, esc;
+    QMenu language;
+    QAction eng, rus;
+    QMenu help;
+    QAction pravila, about;
+
+    // Timer handlers.
+    void Часы4_Timer();
+    void Часы1_Timer();
+    void Min10_Timer();
+    void Min30_Timer();
+    void Min60_Timer();
+    void Часы2_Timer();
+    void Часы3_Timer();
+
+    // Click handlers.
+    void saytime_Click();
+    void Комманда1_Click();
+    void esc_Click();
+    void Комманда3_Click();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void layOutWindow();
+    void layOutPanes();
+    void layOutInterval();
+    void layOutButtons();
+    void layOutStateLabels();
+    void buildMenus();
+    void connectTimers();
+    void connectClicks();
+
+    void SayTime();
+    // Runs one announcement check: `first` and `second` are the language codes
+    // in the order the check tests them.
+    void checkMarks(const QStringList& marks, const QString& first, const QString& second);
+    SpeechBackend* backendFor(const QString& code);
+
+    const TimeSource& time_;
+    SecondTicker& ticker_;
+    SpeechBackends& speech_;
+    SecondsTurned secondsTurned_;
+    QStringList turnedTo_;  // the seconds the last Часы4 tick saw begin
+    QString clockFaceFormat_;
+};
