@@ -24,18 +24,18 @@ SpeechLibrary::Outcome SpeechLibrary::Speak() {
 }
 
 bool SpeechLibrary::load(QString* reason) {
-    if (!library_.load()) {
-        *reason = library_.errorString();
-        return false;
-    }
-    speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
-    if (!speak_) {
+    if (library_.load()) {
+        speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
+        errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
+        if (speak_) return true;
         *reason = QStringLiteral("the library has no Speak function");
         library_.unload();
-        return false;
+    } else {
+        *reason = library_.errorString();
     }
-    errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
-    return true;
+    // QLibrary remembers a failed load; setting the name afresh makes the next call look again.
+    library_.setFileName(library_.fileName());
+    return false;
 }
 
 QString SpeechLibrary::failureText(int code) const {

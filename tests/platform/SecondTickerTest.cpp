@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "ManualTime.h"
+#include "platform/SecondTicker.h"
+#include "platform/SecondTimer.h"
+
+namespace {
+
+struct Counted {
+    SecondTimer timer;
+    int ticks = 0;
+    explicit Counted(bool enabled) : timer(enabled) {
+        QObject::connect(&timer, &SecondTimer::timeout, [this] { ++ticks; });
+    }
+};
+
+}  // namespace
+
+TEST(SecondTicker, TicksEnabledTimersInTheOrderTheyWereAdded) {
+    ManualTime time;
+    SecondTicker ticker(time);
+    SecondTimer first(true), second(true), off(false);
+    QStringList order;
+    QObject::connect(&first, &SecondTimer::timeout, [&] { order << u"first"_qs; });
+    QObject::connect(&second, &SecondTimer::timeout, [&] { order << u"second"_qs; });
+    QObject::connect(&off, &SecondTimer::timeout, [&] { order << u"off"_qs; });
+    ticker.add(second);
+    ticker.add(off);
+    ticker.add(first);
+    ticker.runPass();
+    EXPECT_EQ(order, (QStringList{u"second"_qs, u"first"_qs}));
+}
+
+TEST(SecondTicker, TimerEnabledDuringAPassWaitsForTheNextSecond) {
+    ManualTime time;
+    SecondTicker ticker(time);
+    Counted a(true), b(false);
+    // a hands over to b, as the two halves of the animation do.
+    QObject::connect(&a.timer, &SecondTimer::timeout, [&] {
+        b.timer.setEnabled(true);
+        a.timer.setEnabled(false);
+    });
+    ticker.add(a.timer);
+    ticker.add(b.timer);
+    ticker.runPass();
+    EXPECT_EQ(a.ticks, 1);
+    EXPECT_EQ(b.ticks, 0);
+    ticker.runPass();
+    EXPECT_EQ(b.ticks, 1);
+}
+
+TEST(SecondTicker, EnablingAnEnabledTimerKeepsItTicking) {
+    ManualTime time;
+    SecondTicker ticker(time);
+    Counted a(true);
+    ticker.add(a.timer);
+    ticker.runPass();
+    a.timer.setEnabled(true);
+    ticker.runPass();
+    EXPECT_EQ(a.ticks, 2);
+    a.timer.setEnabled(false);
+    ticker.runPass();
+    EXPECT_EQ(a.ticks, 2);
+}
+
+TEST(SecondTicker, TimerDestroyedBeforeTheTickerLeavesIt) {
+    ManualTime time;
+    SecondTicker ticker(time);
+    {
+        Counted gone(true);
+        ticker.add(gone.timer);
+    }
+    Counted kept(true);
+    ticker.add(kept.timer);
+    ticker.runPass();
+    EXPECT_EQ(kept.ticks, 1);
+}
+
+// On the real clock the passes fall into new seconds, one per second, near the
+// start of each. The bound is loose: the figures belong to the benchmark.
+TEST(SecondTicker, RealClockPassesFollowTheSecondsOfTheClock) {
+    SystemTime time;
+    SecondTicker ticker(time);
+    SecondTimer timer(true);
+    QList<QTime> seen;
+    QObject::connect(&timer, &SecondTimer::timeout, [&] { seen << QTime::currentTime(); });
+    ticker.add(timer);
+    ticker.start();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTest::qWaitFor([&] { return seen.size() >= 3; }, 4500);
+    ASSERT_GE(seen.size(), 3);
+    for (qsizetype i = 1; i < seen.size(); ++i) {
+        EXPECT_NE(seen[i].second(), seen[i - 1].second());
+        EXPECT_LT(seen[i].msec(), 300);
+    }
+    EXPECT_LT(elapsed.elapsed(), 3500);
+}
