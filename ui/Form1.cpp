@@ -8,7 +8,10 @@
 #include "ui/Twips.h"
 
 Form1::Form1(const Form1Services& services)
-    : time_(services.time), ticker_(services.ticker), speech_(services.speech) {
+    : time_(services.time),
+      ticker_(services.ticker),
+      speech_(services.speech),
+      settings_(services.settings) {
     layOutWindow();
     layOutPanes();
     layOutInterval();

@@ -13,6 +13,7 @@
 #include "core/SpeechBackend.h"
 #include "platform/SecondTicker.h"
 #include "platform/SecondTimer.h"
+#include "platform/SettingsStore.h"
 #include "platform/TimeSource.h"
 
 // What the main window needs from outside.
@@ -20,6 +21,7 @@ struct Form1Services {
     const TimeSource& time;
     SecondTicker& ticker;
     SpeechBackends& speech;
+    SettingsStore& settings;
 };
 
 // The main window. Its controls hold the program's state and are addressed by
@@ -77,9 +79,19 @@ class Form1 : public QMainWindow {
     void Комманда1_Click();
     void esc_Click();
     void Комманда3_Click();
+    void eng_Click();
+    void rus_Click();
+    void options_Click();
+
+    // Maps the text of Комбо1 onto the three checks and stores it.
+    void ApplyInterval();
+    // Captions, check marks and Param for "eng" or "rus".
+    void ApplyLanguage(const QString& code);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void layOutWindow();
@@ -91,6 +103,9 @@ class Form1 : public QMainWindow {
     void connectTimers();
     void connectClicks();
 
+    // Runs whenever the window's size or state changes: first show, minimise, restore.
+    void Form_Resize();
+    void SaveSetting(const QString& key, const QString& text);
     void SayTime();
     // Runs one announcement check: `first` and `second` are the language codes
     // in the order the check tests them.
@@ -100,6 +115,7 @@ class Form1 : public QMainWindow {
     const TimeSource& time_;
     SecondTicker& ticker_;
     SpeechBackends& speech_;
+    SettingsStore& settings_;
     SecondsTurned secondsTurned_;
     QStringList turnedTo_;  // the seconds the last Часы4 tick saw begin
     QString clockFaceFormat_;

@@ -7,6 +7,9 @@ void Form1::connectClicks() {
     connect(&Комманда1, &QPushButton::clicked, this, [this] { Комманда1_Click(); });
     connect(&esc, &QAction::triggered, this, [this] { esc_Click(); });
     connect(&Комманда3, &QPushButton::clicked, this, [this] { Комманда3_Click(); });
+    connect(&eng, &QAction::triggered, this, [this] { eng_Click(); });
+    connect(&rus, &QAction::triggered, this, [this] { rus_Click(); });
+    connect(&options, &QAction::triggered, this, [this] { options_Click(); });
 }
 
 void Form1::saytime_Click() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "ManualTime.h"
 #include "SpeechLog.h"
 #include "ui/Form1.h"
@@ -24,5 +26,11 @@ class Form1Test : public testing::Test {
     ManualTime time{QTime(13, 0, 0)};
     SecondTicker ticker{time};
     SpeechBackends speech;
-    Form1 form{{time, ticker, speech}};
+    QTemporaryDir settingsDir;
+    SettingsStore settings{settingsDir.path()};
+    Form1 form{{time, ticker, speech, settings}};
+
+    QString stored(const QString& key) const {
+        return settings.GetSetting(u"Zef"_qs, u"Options"_qs, key, u"<absent>"_qs);
+    }
 };

@@ -1,0 +1,64 @@
+#include <QTest>
+
+#include "Form1Fixture.h"
+
+class Form1Interval : public Form1Test {
+  protected:
+    void SetUp() override {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    void minimise() { form.setWindowState(Qt::WindowMinimized); }
+    void restore() { form.setWindowState(Qt::WindowNoState); }
+    // Which checks run, as "Min10 Min30 Min60" flags.
+    std::array<bool, 3> checks() const {
+        return {form.Min10.isEnabled(), form.Min30.isEnabled(), form.Min60.isEnabled()};
+    }
+};
+
+constexpr std::array kQuarter{true, false, false};
+constexpr std::array kHalf{false, true, false};
+constexpr std::array kHour{false, false, true};
+
+TEST_F(Form1Interval, FirstShowAppliesAndStoresTheDesignText) {
+    EXPECT_EQ(checks(), kQuarter);
+    EXPECT_EQ(stored(u"Interval"_qs), u"15 минут");
+}
+
+TEST_F(Form1Interval, ANewChoiceWaitsForTheNextWindowStateChange) {
+    form.Комбо1.setCurrentIndex(2);  // "60 минут"
+    EXPECT_EQ(checks(), kQuarter);
+    EXPECT_EQ(stored(u"Interval"_qs), u"15 минут");
+    minimise();
+    EXPECT_EQ(checks(), kHour);
+    EXPECT_EQ(stored(u"Interval"_qs), u"60 минут");
+
+    form.Комбо1.setCurrentIndex(1);  // "30 минут"
+    restore();
+    EXPECT_EQ(checks(), kHalf);
+    EXPECT_EQ(stored(u"Interval"_qs), u"30 минут");
+}
+
+TEST_F(Form1Interval, TextsOffTheListAreStoredAndChangeNoCheck) {
+    form.Комбо1.setCurrentIndex(1);
+    minimise();
+    ASSERT_EQ(checks(), kHalf);
+    for (const QString& typed :
+         {u"45 минут"_qs, u"30 минут "_qs, u"30 Минут"_qs, u" 60 минут"_qs, QString()}) {
+        form.Комбо1.setEditText(typed);
+        restore();
+        EXPECT_EQ(checks(), kHalf) << qPrintable(typed);
+        EXPECT_EQ(stored(u"Interval"_qs), typed);
+        minimise();
+        EXPECT_EQ(stored(u"Interval"_qs), typed);
+    }
+}
+
+TEST_F(Form1Interval, AtMostOneCheckRunsWhateverTheOrderOfChoices) {
+    for (int index : {2, 0, 1, 2, 1, 0}) {
+        form.Комбо1.setCurrentIndex(index);
+        index % 2 ? minimise() : restore();
+        const auto running = checks();
+        EXPECT_EQ(std::count(running.begin(), running.end(), true), 1);
+    }
+}
