@@ -1,0 +1,24 @@
+#include "SoundStream.h"
+
+#include "AlsaStream.h"
+#include "PulseStream.h"
+#include "SoundServerProbe.h"
+
+namespace horalo::speech {
+
+SpeakStatus openSoundStream(int sampleRate, std::unique_ptr<SoundStream>& stream) {
+    switch (probeSoundServer(kSoundServerTimeout)) {
+        case SoundServer::Reachable:
+            stream = openPulseStream(sampleRate);
+            break;
+        case SoundServer::Absent:
+            stream = openAlsaStream(sampleRate);
+            break;
+        case SoundServer::Unresponsive:
+            stream.reset();
+            break;
+    }
+    return stream ? SpeakStatus::Ok : SpeakStatus::NoSoundDevice;
+}
+
+}  // namespace horalo::speech

@@ -1,0 +1,52 @@
+#include "TimeAnnouncer.h"
+
+#include <mutex>
+
+#include "LocalClock.h"
+#include "SoundStream.h"
+
+namespace horalo::speech {
+
+namespace {
+
+std::optional<std::string> phraseNow(const Language& language) {
+    const std::optional<ClockTime> now = localClockTime();
+    return now ? language.phrase(now->hour, now->minute) : std::nullopt;
+}
+
+std::vector<int16_t> silence(int sampleRate, std::chrono::milliseconds length) {
+    return std::vector<int16_t>(static_cast<size_t>(sampleRate * length.count() / 1000), 0);
+}
+
+// The device is opened and fed the lead-in first: it wakes up while the words
+// are being made, and the listener hears them that much sooner.
+SpeakStatus announce(const Language& language) {
+    int sampleRate = 0;
+    std::unique_ptr<SoundStream> stream;
+    SpeakStatus status = startEngine(sampleRate);
+    if (status == SpeakStatus::Ok) status = openSoundStream(sampleRate, stream);
+    if (status == SpeakStatus::Ok) status = stream->write(silence(sampleRate, kLeadIn));
+    if (status != SpeakStatus::Ok) return status;
+
+    const std::optional<std::string> phrase = phraseNow(language);
+    if (!phrase) return SpeakStatus::WordingFailed;
+    Pcm pcm;
+    status = synthesize(language.voice, *phrase, pcm);
+    if (status == SpeakStatus::Ok) status = stream->write(pcm.samples);
+    if (status == SpeakStatus::Ok) status = stream->drain();
+    return status;
+}
+
+}  // namespace
+
+int announceTime(const Language& language) {
+    static std::mutex oneAtATime;
+    const std::lock_guard lock(oneAtATime);
+    try {
+        return static_cast<int>(announce(language));
+    } catch (...) {  // out of memory: nothing may unwind into the caller's C frame
+        return static_cast<int>(SpeakStatus::SynthesisFailed);
+    }
+}
+
+}  // namespace horalo::speech
