@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QHash>
+#include <QMap>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QSettings;
+
+// The per-user store of the program's remembered choices: texts addressed by
+// application, section and key, with keys compared without regard to case.
+//
+// Linux keeps one INI file per application in the user's configuration folder
+// ($XDG_CONFIG_HOME, by default ~/.config), one group per section. Windows keeps
+// the values where programs of this kind always have, so that older installs
+// carry over: HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>.
+//
+// Every SaveSetting goes to disk at once. A write that fails does not stop the
+// program: the failure is reported once, the value stays readable from memory,
+// and each later SaveSetting tries again to save everything still unsaved.
+class SettingsStore {
+  public:
+    using FailureReporter = std::function<void(const QString& message)>;
+
+    // rootDir is the folder that holds the INI files; empty means the user's own
+    // store (the configuration folder, or the registry on Windows).
+    explicit SettingsStore(QString rootDir = {});
+    ~SettingsStore();
+
+    // Receives one clear message per failure streak (and one per bad name);
+    // without a reporter the message goes to the Qt warning log.
+    void setFailureReporter(FailureReporter reporter);
+
+    QString GetSetting(const QString& application, const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+    void SaveSetting(const QString& application, const QString& section, const QString& key,
+                     const QString& text);
+
+    // The INI file of an application, or its registry key where the registry holds it.
+    QString location(const QString& application) const;
+
+  private:
+    struct Unsaved {
+        QString section;
+        QString key;
+        QString text;
+    };
+    // Keyed by section and case-folded key.
+    using UnsavedValues = QMap<QString, Unsaved>;
+
+    QString iniFile(const QString& application) const;
+    std::unique_ptr<QSettings> open(const QString& application) const;
+    bool namesAreValid(const QString& application, const QString& section,
+                       const QString& key) const;
+    void saveUnsaved();
+    bool save(const QString& application, const UnsavedValues& values, QString* reason) const;
+    void report(const QString& message) const;
+
+    QString root_;
+    FailureReporter reporter_;
+    QHash<QString, UnsavedValues> unsaved_;
+    bool failing_ = false;
+};

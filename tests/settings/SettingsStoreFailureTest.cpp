@@ -1,0 +1,143 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "StoreFixture.h"
+
+namespace {
+
+using FailedWrite = StoreTest;
+
+TEST_F(FailedWrite, IsReportedOncePerStreakKeptInMemoryAndRetried) {
+    const QString root = dir.filePath("config");
+    writeBytes(root, "a file where the folder belongs");
+    SettingsStore blocked(root);
+    watch(blocked);
+    const QString file = blocked.location("Zef");
+
+    blocked.SaveSetting("Zef", "Options", "Interval", "30 минут");
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(file)) << qPrintable(reports[0]);
+    EXPECT_TRUE(reports[0].contains(QString("\"%1\" is a file, not a folder").arg(root)))
+        << qPrintable(reports[0]);
+    EXPECT_EQ(blocked.GetSetting("Zef", "Options", "interval", ""), "30 минут");
+
+    blocked.SaveSetting("Zef", "Options", "Language", "rus");
+    EXPECT_EQ(reports.size(), 1);
+    EXPECT_EQ(blocked.GetSetting("Zef", "Options", "Language", ""), "rus");
+
+    ASSERT_TRUE(QFile::remove(root));
+    blocked.SaveSetting("Zef", "Options", "Picture", "ani");
+    EXPECT_EQ(reports.size(), 1);
+    const auto disk = storedOnDisk(file).values;
+    EXPECT_EQ(disk.value("Options/Interval"), "30 минут");
+    EXPECT_EQ(disk.value("Options/Language"), "rus");
+    EXPECT_EQ(disk.value("Options/Picture"), "ani");
+
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkdir(file));
+    blocked.SaveSetting("Zef", "Options", "logo", "no");
+    blocked.SaveSetting("Zef", "Options", "logo", "yes");
+    ASSERT_EQ(reports.size(), 2);
+    EXPECT_TRUE(reports[1].contains("it is a folder, not a file")) << qPrintable(reports[1]);
+    EXPECT_EQ(blocked.GetSetting("Zef", "Options", "Logo", ""), "yes");
+    EXPECT_EQ(blocked.GetSetting("Zef", "Options", "Picture", ""), "");  // the folder hides it
+}
+
+// Each of these once made QSettings fail silently or wait forever.
+TEST_F(FailedWrite, NamesTheFileAndTheReasonWithoutHanging) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString& file)> block;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"pipe in place of the file",
+         [](const QString& file) { ASSERT_EQ(mkfifo(QFile::encodeName(file), 0600), 0); },
+         "it is not a regular file"},
+        {"folder in place of the lock file",
+         [](const QString& file) { ASSERT_TRUE(QDir().mkdir(file + ".lock")); },
+         "is not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        reports.clear();
+        QTemporaryDir root;
+        SettingsStore blocked(root.path());
+        watch(blocked);
+        const QString file = blocked.location("Zef");
+        c.block(file);
+
+        EXPECT_EQ(blocked.GetSetting("Zef", "Options", "Interval", "absent"), "absent");
+        blocked.SaveSetting("Zef", "Options", "Interval", "60 минут");
+        ASSERT_EQ(reports.size(), 1);
+        EXPECT_TRUE(reports[0].contains(file)) << qPrintable(reports[0]);
+        EXPECT_TRUE(reports[0].contains(c.reason)) << qPrintable(reports[0]);
+        EXPECT_EQ(blocked.GetSetting("Zef", "Options", "Interval", ""), "60 минут");
+    }
+}
+
+// Limits the size of files this process may write, as a full disk would.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        signal(SIGXFSZ, oldHandler_);
+    }
+
+  private:
+    rlimit old_{};
+    sighandler_t oldHandler_;
+};
+
+// The parse error of the damaged file must not hide the failed write.
+TEST_F(FailedWrite, OverADamagedFileIsReported) {
+    const QByteArray damaged = "[Options\nLanguage=rus\n";
+    writeBytes(file(), damaged);
+    {
+        FileSizeLimit limit(damaged.size());  // not even the lock file fits
+        save("Interval", "30 минут");
+    }
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("the file cannot be written")) << qPrintable(reports[0]);
+    EXPECT_EQ(readBytes(file()), damaged);
+    EXPECT_EQ(get("Interval"), "30 минут");
+
+    save("Picture", "ani");
+    EXPECT_EQ(reports.size(), 1);
+    const auto disk = storedOnDisk(file()).values;
+    EXPECT_EQ(disk.value("Options/Language"), "rus");
+    EXPECT_EQ(disk.value("Options/Interval"), "30 минут");
+    EXPECT_EQ(disk.value("Options/Picture"), "ani");
+}
+
+// Room for the lock file but not for the new contents: Qt puts the short file
+// in place and calls the save a success.
+TEST_F(FailedWrite, FileCutShortIsReported) {
+    writeBytes(file(), "[Other]\nkey=" + QByteArray(400, 'x') + "\n");
+    {
+        FileSizeLimit limit(200);
+        save("Interval", "30 минут");
+    }
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("the file cannot be written")) << qPrintable(reports[0]);
+    EXPECT_EQ(get("Interval"), "30 минут");
+
+    save("Picture", "ani");
+    EXPECT_EQ(reports.size(), 1);
+    const auto disk = storedOnDisk(file()).values;
+    EXPECT_EQ(disk.value("Options/Interval"), "30 минут");
+    EXPECT_EQ(disk.value("Options/Picture"), "ani");
+}
+
+}  // namespace
