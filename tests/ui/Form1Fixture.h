@@ -12,8 +12,13 @@
 // speech libraries; messages for the user are collected instead of shown.
 class Form1Test : public testing::Test {
   protected:
-    explicit Form1Test(const QString& speechDir = recordingSpeechDir())
-        : speech(speechDir, [this](const QString& m) { messages.append(m); }) {}
+    // `settingsFolder` is where the store keeps its file, inside a fresh temporary folder.
+    explicit Form1Test(const QString& speechDir = recordingSpeechDir(),
+                       const QString& settingsFolder = u"config"_qs)
+        : speech(speechDir, [this](const QString& m) { messages.append(m); }),
+          settingsRoot(settingsDir.filePath(settingsFolder)) {
+        settings.setFailureReporter([this](const QString& m) { messages.append(m); });
+    }
 
     // Sets the clock and runs the pass that the change of second brings.
     void passAt(QTime t) {
@@ -27,7 +32,8 @@ class Form1Test : public testing::Test {
     SecondTicker ticker{time};
     SpeechBackends speech;
     QTemporaryDir settingsDir;
-    SettingsStore settings{settingsDir.path()};
+    QString settingsRoot;
+    SettingsStore settings{settingsRoot};
     Form1 form{{time, ticker, speech, settings}};
 
     QString stored(const QString& key) const {

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QTest>
 
 #include "Form1Fixture.h"
@@ -61,4 +62,30 @@ TEST_F(Form1Interval, AtMostOneCheckRunsWhateverTheOrderOfChoices) {
         const auto running = checks();
         EXPECT_EQ(std::count(running.begin(), running.end(), true), 1);
     }
+}
+
+// The settings folder is taken by a file: saving cannot work until it is cleared.
+class Form1WithBlockedSettings : public Form1Test {
+  protected:
+    void SetUp() override {
+        QFile file(settingsRoot);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+};
+
+TEST_F(Form1WithBlockedSettings, FailedSaveIsToldOnceAndTheIntervalStillApplies) {
+    form.show();
+    form.Комбо1.setCurrentIndex(1);
+    form.setWindowState(Qt::WindowMinimized);
+    form.setWindowState(Qt::WindowNoState);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(settingsRoot));
+    EXPECT_TRUE(form.Min30.isEnabled());
+    EXPECT_EQ(stored(u"Interval"_qs), u"30 минут");  // kept in memory
+
+    QFile::remove(settingsRoot);  // the user clears the way: the next save goes through
+    form.setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(SettingsStore(settingsRoot).GetSetting(u"Zef"_qs, u"Options"_qs, u"Interval"_qs, {}),
+              u"30 минут");
+    EXPECT_EQ(messages.size(), 1);
 }
