@@ -2,12 +2,12 @@
 
 #include "AlsaStream.h"
 #include "PulseStream.h"
-#include "SoundServerProbe.h"
 
 namespace horalo::speech {
 
-SpeakStatus openSoundStream(int sampleRate, std::unique_ptr<SoundStream>& stream) {
-    switch (probeSoundServer(kSoundServerTimeout)) {
+SpeakStatus openSoundStream(SoundServer server, int sampleRate,
+                            std::unique_ptr<SoundStream>& stream) {
+    switch (server) {
         case SoundServer::Reachable:
             stream = openPulseStream(sampleRate);
             break;

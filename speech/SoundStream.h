@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "SoundServerProbe.h"
 #include "SpeakStatus.h"
 
 namespace horalo::speech {
@@ -26,8 +27,9 @@ class SoundStream {
     virtual SpeakStatus drain() = 0;
 };
 
-// Opens the default device at `sampleRate`: the PulseAudio (or PipeWire)
-// server if one answers within kSoundServerTimeout, else plain ALSA.
-SpeakStatus openSoundStream(int sampleRate, std::unique_ptr<SoundStream>& stream);
+// Opens the default device at `sampleRate`: on the sound server if `server`
+// (from probeSoundServer) is reachable, else on plain ALSA.
+SpeakStatus openSoundStream(SoundServer server, int sampleRate,
+                            std::unique_ptr<SoundStream>& stream);
 
 }  // namespace horalo::speech

@@ -30,7 +30,9 @@ SpeakStatus startOnce() {
     const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
     espeak_ng_ClearErrorContext(&context);
     if (status != ENS_OK) return startupFailure(status);
-    // Sound goes back to us through the callback; we play it ourselves.
+    // Sound comes back to us through the callback and we play it ourselves.
+    // Even so, espeak-ng 1.51 sets up its own sound device here, which means
+    // a connection to the sound server without a time limit.
     if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK)
         return SpeakStatus::SynthesisFailed;
     return SpeakStatus::Ok;
@@ -66,6 +68,11 @@ SpeakStatus synthesize(const VoiceSpec& voice, const std::string& text, Pcm& pcm
         return started;
     if (!dictionaryInstalled(voice) || espeak_ng_SetVoiceByName(voice.name) != ENS_OK)
         return SpeakStatus::VoiceDataMissing;
+    // A voice change keeps the speed of the voice before: after Russian
+    // ("speed 95") English came out a tenth slower. Setting the rate anew
+    // recomputes it for this voice.
+    if (espeak_ng_SetParameter(espeakRATE, espeakRATE_NORMAL, 0) != ENS_OK)
+        return SpeakStatus::SynthesisFailed;
     espeak_SetSynthCallback(collectSamples);
     espeak_ng_STATUS status = espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER,
                                                    0, espeakCHARS_UTF8, nullptr, &pcm);

@@ -20,7 +20,9 @@ struct VoiceSpec {
 // stopped: espeak-ng 1.51 cannot be started again after espeak_ng_Terminate
 // (espeak_ng_Synchronize then waits forever). The voice and the sample
 // callback are set again before every utterance because another library may
-// have changed them. Calls must not overlap.
+// have changed them. Calls must not overlap. The start connects to the sound
+// server (espeak-ng's doing) and waits for it without limit: look at the
+// server first (probeSoundServer).
 SpeakStatus startEngine(int& sampleRate);
 
 // Synthesizes `text` (UTF-8 words) with `voice` into `pcm`, starting the

@@ -18,13 +18,16 @@ std::vector<int16_t> silence(int sampleRate, std::chrono::milliseconds length) {
     return std::vector<int16_t>(static_cast<size_t>(sampleRate * length.count() / 1000), 0);
 }
 
-// The device is opened and fed the lead-in first: it wakes up while the words
-// are being made, and the listener hears them that much sooner.
+// The sound server is looked at first: espeak-ng's start connects to it too,
+// without a time limit. The device is then opened and fed the lead-in: it
+// wakes up while the words are being made, and they are heard that much sooner.
 SpeakStatus announce(const Language& language) {
+    const SoundServer server = probeSoundServer(kSoundServerTimeout);
+    if (server == SoundServer::Unresponsive) return SpeakStatus::NoSoundDevice;
     int sampleRate = 0;
     std::unique_ptr<SoundStream> stream;
     SpeakStatus status = startEngine(sampleRate);
-    if (status == SpeakStatus::Ok) status = openSoundStream(sampleRate, stream);
+    if (status == SpeakStatus::Ok) status = openSoundStream(server, sampleRate, stream);
     if (status == SpeakStatus::Ok) status = stream->write(silence(sampleRate, kLeadIn));
     if (status != SpeakStatus::Ok) return status;
 
