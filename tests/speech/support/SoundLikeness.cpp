@@ -1,0 +1,51 @@
+#include "SoundLikeness.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr size_t kFrames = 64;  // about 25 ms each for a phrase: syllables show
+
+// Root-mean-square loudness of `frames` equal parts, less its mean.
+std::vector<double> contour(const std::vector<int16_t>& samples) {
+    std::vector<double> loudness(kFrames, 0);
+    for (size_t f = 0; f < kFrames; ++f) {
+        const size_t begin = samples.size() * f / kFrames;
+        const size_t end = std::max(begin + 1, samples.size() * (f + 1) / kFrames);
+        double sum = 0;
+        for (size_t i = begin; i < end && i < samples.size(); ++i)
+            sum += double(samples[i]) * samples[i];
+        loudness[f] = std::sqrt(sum / double(end - begin));
+    }
+    double mean = 0;
+    for (double l : loudness) mean += l / kFrames;
+    for (double& l : loudness) l -= mean;
+    return loudness;
+}
+
+}  // namespace
+
+double soundLikeness(const std::vector<int16_t>& a, const std::vector<int16_t>& b) {
+    if (a.empty() || b.empty()) return 0;
+    const std::vector<double> ca = contour(a), cb = contour(b);
+    double ab = 0, aa = 0, bb = 0;
+    for (size_t f = 0; f < kFrames; ++f) {
+        ab += ca[f] * cb[f];
+        aa += ca[f] * ca[f];
+        bb += cb[f] * cb[f];
+    }
+    if (aa <= 0 || bb <= 0) return 0;
+    const double lengths =
+        double(std::min(a.size(), b.size())) / double(std::max(a.size(), b.size()));
+    return lengths * ab / std::sqrt(aa * bb);
+}
+
+std::vector<int16_t> loudPart(const std::vector<int16_t>& samples, int level) {
+    auto loud = [level](int16_t s) { return std::abs(s) >= level; };
+    const auto first = std::find_if(samples.begin(), samples.end(), loud);
+    if (first == samples.end()) return {};
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
+    return {first, last};
+}
