@@ -65,8 +65,8 @@ bool PrivateSoundServer::start() {
                   {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
                    QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
                    QStringLiteral("--realtime=no"), QStringLiteral("--high-priority=no"),
-                   QStringLiteral("--log-target=stderr"), QStringLiteral("--log-level=error"),
-                   QStringLiteral("-F"), script.fileName()});
+                   QStringLiteral("--enable-memfd=no"), QStringLiteral("--log-target=stderr"),
+                   QStringLiteral("--log-level=error"), QStringLiteral("-F"), script.fileName()});
     if (!server_.waitForStarted())
         return error_ = QStringLiteral("pulseaudio does not start: ") + server_.errorString(),
                false;
