@@ -36,6 +36,9 @@ QString timeText(QTime time) {
     return time.toString(kTimeTextFormat);
 }
 
+namespace {
+
+// The long format with the zone and any brackets around it taken out.
 QString clockFaceFormat(const QLocale& locale) {
     if (locale.language() == QLocale::C) return kTimeTextFormat;
     const QString longFormat = locale.timeFormat(QLocale::LongFormat);
@@ -52,5 +55,10 @@ QString clockFaceFormat(const QLocale& locale) {
             format += token;
         }
     });
+    for (QStringView emptied : {u"()", u"[]", u"( )", u"[ ]"}) format.remove(emptied.toString());
     return format.simplified();
 }
+
+}  // namespace
+
+ClockFace::ClockFace(const QLocale& locale) : locale_(locale), format_(clockFaceFormat(locale)) {}

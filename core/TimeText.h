@@ -9,7 +9,15 @@
 // the user's regional format.
 QString timeText(QTime time);
 
-// The format of the clock face: the locale's long time format without the time
+// The clock face: the time in the locale's long time format, without the time
 // zone. A 24-hour format shows the hour without its leading zero, like the time
 // text; the C locale, which has no regional format, gives the time text's form.
-QString clockFaceFormat(const QLocale& locale);
+class ClockFace {
+  public:
+    explicit ClockFace(const QLocale& locale);
+    QString text(QTime time) const { return locale_.toString(time, format_); }
+
+  private:
+    QLocale locale_;
+    QString format_;
+};

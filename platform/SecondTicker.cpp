@@ -12,6 +12,14 @@ constexpr int kMarginMs = 2;
 constexpr int kEarlyMs = 900;
 }  // namespace
 
+bool isFiringForNewSecond(int msec) {
+    return msec < kEarlyMs;
+}
+
+int msUntilNextSecond(int msec) {
+    return 1000 - msec + kMarginMs;
+}
+
 SecondTicker::SecondTicker(const TimeSource& time) : time_(time) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -43,7 +51,7 @@ void SecondTicker::runPass() {
 }
 
 void SecondTicker::onTimeout() {
-    if (time_.now().msec() < kEarlyMs) runPass();
+    if (isFiringForNewSecond(time_.now().msec())) runPass();
     arm();
 }
 

@@ -8,6 +8,12 @@
 
 class SecondTimer;
 
+// When the aligned timer fires `msec` milliseconds into a second: whether that
+// is the change it was armed for (or a late firing), and how long to wait for
+// the next change.
+bool isFiringForNewSecond(int msec);
+int msUntilNextSecond(int msec);
+
 // One precise timer, re-aligned at every tick to fire just after the next
 // change of the wall-clock second. Each firing is a pass that ticks the enabled
 // SecondTimers in the order they were added. Re-aligning every second keeps the

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <chrono>
 
 class SecondTicker;
 
@@ -20,7 +19,6 @@ class SecondTimer final : public QObject {
     // Enabling an enabled timer leaves it as it is; a newly enabled timer ticks
     // at the next second, never in the pass that enabled it.
     void setEnabled(bool enabled);
-    std::chrono::milliseconds interval() const { return std::chrono::seconds(1); }
 
   Q_SIGNALS:
     void timeout();

@@ -1,6 +1,7 @@
 #include "platform/SpeechLibrary.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString speechLibraryFileName(const QString& baseName) {
 #if defined(Q_OS_WIN)
@@ -24,14 +25,16 @@ SpeechLibrary::Outcome SpeechLibrary::Speak() {
 }
 
 bool SpeechLibrary::load(QString* reason) {
-    if (library_.load()) {
-        speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
+    if (!QFileInfo::exists(library_.fileName())) {
+        *reason = QStringLiteral("the file does not exist");
+    } else if (!library_.load()) {
+        *reason = library_.errorString();
+    } else if ((speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak")))) {
         errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
-        if (speak_) return true;
+        return true;
+    } else {
         *reason = QStringLiteral("the library has no Speak function");
         library_.unload();
-    } else {
-        *reason = library_.errorString();
     }
     // QLibrary remembers a failed load; setting the name afresh makes the next call look again.
     library_.setFileName(library_.fileName());

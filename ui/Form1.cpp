@@ -63,7 +63,6 @@ void Form1::layOutPanes() {
     Изображение2.setPixmap(QPixmap(QStringLiteral(":/assets/tick-right.png")));
     place(Изображение1, u"Изображение1", Рамка2, twipsRect(120, 240, 480, 480));
     Изображение1.setPixmap(QPixmap(QStringLiteral(":/assets/tick-left.png")));
-    clockFaceFormat_ = clockFaceFormat(QLocale::system());
 }
 
 void Form1::layOutInterval() {
@@ -71,6 +70,8 @@ void Form1::layOutInterval() {
     Комбо1.setEditable(true);
     // Typed text is the interval text as it stands; it never joins the list.
     Комбо1.setInsertPolicy(QComboBox::NoInsert);
+    // Nor is it completed to an entry: "30 Минут" must stay what was typed.
+    Комбо1.setCompleter(nullptr);
     Комбо1.addItems(
         {QStringLiteral("15 минут"), QStringLiteral("30 минут"), QStringLiteral("60 минут")});
     Комбо1.setEditText(QStringLiteral("15 минут"));

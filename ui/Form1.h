@@ -11,6 +11,7 @@
 
 #include "core/SecondsTurned.h"
 #include "core/SpeechBackend.h"
+#include "core/TimeText.h"
 #include "platform/SecondTicker.h"
 #include "platform/SecondTimer.h"
 #include "platform/SettingsStore.h"
@@ -58,11 +59,11 @@ class Form1 : public QMainWindow {
     SecondTimer Min60{false};  // hourly check
     SecondTimer Часы1{true};   // clock face
 
-    QMenu main;
+    QMenu main{this};
     QAction slogo, options, saytime, esc;
-    QMenu language;
+    QMenu language{this};
     QAction eng, rus;
-    QMenu help;
+    QMenu help{this};
     QAction pravila, about;
 
     // Timer handlers.
@@ -82,6 +83,7 @@ class Form1 : public QMainWindow {
     void eng_Click();
     void rus_Click();
     void options_Click();
+    void slogo_Click();
 
     // Maps the text of Комбо1 onto the three checks and stores it.
     void ApplyInterval();
@@ -118,5 +120,5 @@ class Form1 : public QMainWindow {
     SettingsStore& settings_;
     SecondsTurned secondsTurned_;
     QStringList turnedTo_;  // the seconds the last Часы4 tick saw begin
-    QString clockFaceFormat_;
+    ClockFace clockFace_{QLocale::system()};
 };

@@ -10,6 +10,7 @@ void Form1::connectClicks() {
     connect(&eng, &QAction::triggered, this, [this] { eng_Click(); });
     connect(&rus, &QAction::triggered, this, [this] { rus_Click(); });
     connect(&options, &QAction::triggered, this, [this] { options_Click(); });
+    connect(&slogo, &QAction::triggered, this, [this] { slogo_Click(); });
 }
 
 void Form1::saytime_Click() {
@@ -31,12 +32,6 @@ void Form1::Комманда3_Click() {
 void Form1::SayTime() {
     if (Param.text() == u"rus") speech_.Voice.Speak();
     if (Param.text() == u"eng") speech_.Eng.Speak();
-}
-
-SpeechBackend* Form1::backendFor(const QString& code) {
-    if (code == u"eng") return &speech_.Eng;
-    if (code == u"rus") return &speech_.Voice;
-    return nullptr;
 }
 
 // The window has a default button (Enter) and a cancel button (Esc), as a

@@ -3,33 +3,32 @@
 #include "ui/Form1.h"
 
 void Form1::connectTimers() {
-    const std::pair<SecondTimer*, void (Form1::*)()> timers[] = {
+    const struct {
+        SecondTimer* timer;
+        const char16_t* name;
+        void (Form1::*handler)();
+    } timers[] = {
         // The time text first: the checks that follow in the same pass compare it.
-        {&Часы4, &Form1::Часы4_Timer}, {&Min10, &Form1::Min10_Timer}, {&Min30, &Form1::Min30_Timer},
-        {&Min60, &Form1::Min60_Timer}, {&Часы1, &Form1::Часы1_Timer}, {&Часы2, &Form1::Часы2_Timer},
-        {&Часы3, &Form1::Часы3_Timer},
+        {&Часы4, u"Часы4", &Form1::Часы4_Timer}, {&Min10, u"Min10", &Form1::Min10_Timer},
+        {&Min30, u"Min30", &Form1::Min30_Timer}, {&Min60, u"Min60", &Form1::Min60_Timer},
+        {&Часы1, u"Часы1", &Form1::Часы1_Timer}, {&Часы2, u"Часы2", &Form1::Часы2_Timer},
+        {&Часы3, u"Часы3", &Form1::Часы3_Timer},
     };
-    for (const auto& [timer, handler] : timers) {
+    for (const auto& [timer, name, handler] : timers) {
+        timer->setObjectName(QString::fromUtf16(name));
         connect(timer, &SecondTimer::timeout, this, handler);
         ticker_.add(*timer);
     }
-    Часы3.setObjectName(QStringLiteral("Часы3"));
-    Часы2.setObjectName(QStringLiteral("Часы2"));
-    Min30.setObjectName(QStringLiteral("Min30"));
-    Min10.setObjectName(QStringLiteral("Min10"));
-    Часы4.setObjectName(QStringLiteral("Часы4"));
-    Min60.setObjectName(QStringLiteral("Min60"));
-    Часы1.setObjectName(QStringLiteral("Часы1"));
 }
 
 void Form1::Часы4_Timer() {
     const QTime now = time_.now();
     Время.setText(timeText(now));
-    turnedTo_ = secondsTurned_.since(now);
+    turnedTo_ = secondsTurned_.since(now, time_.monotonicMs());
 }
 
 void Form1::Часы1_Timer() {
-    VBTime.setText(time_.now().toString(clockFaceFormat_));
+    VBTime.setText(clockFace_.text(time_.now()));
     VBTime.adjustSize();
 }
 
@@ -52,6 +51,12 @@ void Form1::checkMarks(const QStringList& marks, const QString& first, const QSt
         for (const QString& text : turnedTo_)
             if (marks.contains(text)) backendFor(code)->Speak();
     }
+}
+
+SpeechBackend* Form1::backendFor(const QString& code) {
+    if (code == u"eng") return &speech_.Eng;
+    if (code == u"rus") return &speech_.Voice;
+    return nullptr;
 }
 
 void Form1::Часы2_Timer() {

@@ -8,5 +8,7 @@ void tellUser(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Horalo"), text);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
+    // An open message must not keep the program alive once the main window has closed.
+    box->setAttribute(Qt::WA_QuitOnClose, false);
     box->show();
 }

@@ -22,7 +22,7 @@ TEST(TimeText, DoesNotDependOnTheUsersLocale) {
 
 namespace {
 QString face(const char* locale, QTime time) {
-    return time.toString(clockFaceFormat(QLocale(QString::fromLatin1(locale))));
+    return ClockFace(QLocale(QString::fromLatin1(locale))).text(time);
 }
 }  // namespace
 
@@ -39,4 +39,12 @@ TEST(ClockFace, TwelveHourLocaleKeepsItsFormWithSecondsAndNoZone) {
     EXPECT_EQ(morning, u"9:05:07 AM");
     EXPECT_EQ(face("en_US", QTime(21, 5, 7)), u"9:05:07 PM");
     EXPECT_EQ(face("en_US", QTime(0, 0, 0)), u"12:00:00 AM");
+}
+
+TEST(ClockFace, MarkersAndDigitsAreTheLocalesOwn) {
+    EXPECT_TRUE(face("ko_KR", QTime(21, 5, 7)).contains(u"오후"));
+    EXPECT_TRUE(face("ar_EG", QTime(21, 5, 7)).contains(u'\u0669'));  // Arabic-Indic nine
+    const QString persian = face("fa_IR", QTime(21, 5, 7));
+    EXPECT_FALSE(persian.contains(u"()")) << qPrintable(persian);
+    EXPECT_FALSE(persian.endsWith(u' '));
 }

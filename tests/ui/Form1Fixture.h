@@ -20,9 +20,14 @@ class Form1Test : public testing::Test {
         settings.setFailureReporter([this](const QString& m) { messages.append(m); });
     }
 
-    // Sets the clock and runs the pass that the change of second brings.
+    // Lets time pass up to `t` and runs the pass that the change of second brings.
     void passAt(QTime t) {
         time.set(t);
+        ticker.runPass();
+    }
+    // The user sets the system clock to `t`; the pass after the change follows.
+    void clockSetTo(QTime t) {
+        time.setClock(t);
         ticker.runPass();
     }
 

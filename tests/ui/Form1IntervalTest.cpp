@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 
 #include "Form1Fixture.h"
@@ -55,13 +56,31 @@ TEST_F(Form1Interval, TextsOffTheListAreStoredAndChangeNoCheck) {
     }
 }
 
-TEST_F(Form1Interval, AtMostOneCheckRunsWhateverTheOrderOfChoices) {
-    for (int index : {2, 0, 1, 2, 1, 0}) {
+TEST_F(Form1Interval, EveryMinimiseAndRestoreLeavesTheChosenCheckAlone) {
+    const std::pair<int, std::array<bool, 3>> choices[] = {
+        {2, kHour}, {0, kQuarter}, {1, kHalf}, {2, kHour}, {1, kHalf}, {0, kQuarter}};
+    bool minimised = false;
+    for (const auto& [index, running] : choices) {
         form.Комбо1.setCurrentIndex(index);
-        index % 2 ? minimise() : restore();
-        const auto running = checks();
-        EXPECT_EQ(std::count(running.begin(), running.end(), true), 1);
+        minimised ? restore() : minimise();
+        minimised = !minimised;
+        EXPECT_EQ(checks(), running) << index;
     }
+}
+
+// Typed by the user, key by key: the text stays as typed, list or no list.
+TEST_F(Form1Interval, TypedTextIsNeitherCompletedNorAddedToTheList) {
+    QLineEdit& edit = *form.Комбо1.lineEdit();
+    edit.clear();
+    for (const QString& letter : {u"3"_qs, u"0"_qs, u" "_qs, u"М"_qs, u"и"_qs})
+        QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, letter, Qt::NoModifier);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    QTest::keyClick(&edit, Qt::Key_Tab);
+    EXPECT_EQ(form.Комбо1.currentText(), u"30 Ми");
+    EXPECT_EQ(form.Комбо1.count(), 3);
+    minimise();
+    EXPECT_EQ(stored(u"Interval"_qs), u"30 Ми");
+    EXPECT_EQ(checks(), kQuarter);
 }
 
 // The settings folder is taken by a file: saving cannot work until it is cleared.
