@@ -1,9 +1,10 @@
 # make run   installs what is missing, builds and starts Horalo
 # make test  installs what is missing, builds and runs every test
+# make bench builds and runs the benchmarks, which print their figures
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test clean format
+.PHONY: all deps build run test bench clean format
 
 all: build
 
@@ -19,6 +20,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bin/second_alignment_bench 20
+	$(BUILD)/bin/speech_latency_bench 7
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
