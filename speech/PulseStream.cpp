@@ -37,13 +37,13 @@ class PulseStream final : public SoundStream {
 }  // namespace
 
 std::unique_ptr<SoundStream> openPulseStream(int sampleRate) {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(sampleRate), 1};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, static_cast<uint32_t>(sampleRate), 1};
     const auto unset = static_cast<uint32_t>(-1);
-    const pa_buffer_attr buffer{unset,
-                                static_cast<uint32_t>(pa_usec_to_bytes(kLatencyMs * 1000, &spec)),
-                                unset, unset, unset};
+    const pa_buffer_attr buffer{
+        unset, static_cast<uint32_t>(pa_usec_to_bytes(kLatencyMs * 1000, &sampleFormat)), unset,
+        unset, unset};
     pa_simple* stream = pa_simple_new(nullptr, "Horalo", PA_STREAM_PLAYBACK, nullptr,
-                                      "Talking clock", &spec, nullptr, &buffer, nullptr);
+                                      "Talking clock", &sampleFormat, nullptr, &buffer, nullptr);
     return stream ? std::make_unique<PulseStream>(stream) : nullptr;
 }
 

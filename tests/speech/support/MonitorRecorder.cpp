@@ -22,12 +22,12 @@ MonitorRecorder::~MonitorRecorder() {
 }
 
 void MonitorRecorder::record(const char* source) {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(rate_), 1};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, static_cast<uint32_t>(rate_), 1};
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<uint32_t>(-1);
     attr.fragsize = kChunkSamples * sizeof(int16_t);
     pa_simple* stream = pa_simple_new(nullptr, "Horalo test recorder", PA_STREAM_RECORD, source,
-                                      "monitor", &spec, nullptr, &attr, nullptr);
+                                      "monitor", &sampleFormat, nullptr, &attr, nullptr);
     if (!stream) {
         failed_ = true;
         return;
