@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QLayout>
-#include <QMenuBar>
 
 #include "core/TimeText.h"
 #include "ui/Twips.h"
@@ -21,8 +20,6 @@ Form1::Form1(const Form1Services& services)
     connectClicks();
     connectTimers();
 }
-
-Form1::~Form1() = default;
 
 void Form1::layOutWindow() {
     setObjectName(QStringLiteral("Form1"));

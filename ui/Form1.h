@@ -30,7 +30,6 @@ struct Form1Services {
 class Form1 : public QMainWindow {
   public:
     explicit Form1(const Form1Services& services);
-    ~Form1() override;
 
     // The client area; every control below lies on it.
     QWidget client;
