@@ -3,6 +3,7 @@
 #include "core/SpeechBackend.h"
 #include "platform/SecondTicker.h"
 #include "platform/SettingsStore.h"
+#include "platform/SpeechLibraryFolder.h"
 #include "platform/TimeSource.h"
 #include "ui/Form1.h"
 #include "ui/UserMessage.h"
@@ -13,7 +14,7 @@ int main(int argc, char** argv) {
 
     SystemTime time;
     SecondTicker ticker(time);
-    SpeechBackends speech(QApplication::applicationDirPath(), tellUser);
+    SpeechBackends speech(speechLibraryFolder(QApplication::applicationDirPath()), tellUser);
     SettingsStore settings;
     settings.setFailureReporter(tellUser);
     Form1 form({time, ticker, speech, settings});
