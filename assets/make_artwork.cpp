@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <QTransform>
 #include <cmath>
 #include <cstdio>
@@ -113,11 +114,11 @@ void drawTalkingClock(QPainter& painter, const QRectF& box) {
     painter.restore();
 }
 
-QImage drawIcon() {
-    QImage image = transparentImage(32, 32);
+QImage drawIcon(int size = 32) {
+    QImage image = transparentImage(size, size);
     QPainter painter(&image);
     makeSmooth(painter);
-    drawTalkingClock(painter, QRectF(0, 0, 32, 32));
+    drawTalkingClock(painter, QRectF(0, 0, size, size));
     return image;
 }
 
@@ -218,6 +219,48 @@ bool save(const QImage& image, const QDir& folder, const QString& name, int jpeg
     return false;
 }
 
+// The application icon of the desktop's icon theme: the clock motif at every size the hicolor
+// theme lists, plus a vector copy of the same drawing for scalable use. Written into the
+// theme's own layout (hicolor/<size>/apps/horalo.<ext>) so it installs as it stands.
+const int kThemeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+bool saveScalableThemeIcon(const QDir& folder) {
+    const QString path = folder.filePath(QStringLiteral("horalo.svg"));
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(32, 32));
+    svg.setViewBox(QRectF(0, 0, 32, 32));
+    svg.setTitle(QStringLiteral("Horalo"));
+    svg.setDescription(QStringLiteral("Horalo talking clock"));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    drawTalkingClock(painter, QRectF(0, 0, 32, 32));
+    return painter.end();
+}
+
+// Makes hicolor/<size>/apps inside `folder`; false, with a message, when it cannot.
+bool makeThemeFolder(const QDir& folder, const QString& size, QDir* apps) {
+    const QString path = QStringLiteral("hicolor/%1/apps").arg(size);
+    *apps = QDir(folder.filePath(path));
+    if (folder.mkpath(path)) return true;
+    std::fprintf(stderr, "make_artwork: cannot make %s\n", qPrintable(apps->path()));
+    return false;
+}
+
+bool saveThemeIcons(const QDir& folder) {
+    QDir apps;
+    for (const int size : kThemeIconSizes) {
+        if (!makeThemeFolder(folder, QStringLiteral("%1x%1").arg(size), &apps) ||
+            !save(drawIcon(size), apps, QStringLiteral("horalo.png")))
+            return false;
+    }
+    return makeThemeFolder(folder, QStringLiteral("scalable"), &apps) &&
+           saveScalableThemeIcon(apps);
+}
+
 // Returns the family of the lettering font, or an empty text when the font file is missing.
 QString loadLetteringFont() {
     const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kLetteringFontFile));
@@ -249,6 +292,6 @@ int main(int argc, char** argv) {
     const bool written = save(drawIcon(), folder, "icon.png") &&
                          save(drawLogo(family), folder, "logo.jpg", 95) &&
                          save(drawTickLeft(), folder, "tick-left.png") &&
-                         save(drawTickRight(), folder, "tick-right.png");
+                         save(drawTickRight(), folder, "tick-right.png") && saveThemeIcons(folder);
     return written ? 0 : 1;
 }
