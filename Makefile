@@ -1,10 +1,11 @@
 # make run   installs what is missing, builds and starts Horalo
 # make test  installs what is missing, builds and runs every test
 # make bench builds and runs the benchmarks, which print their figures
+# make package builds the Debian package horalo_<version>_<arch>.deb in $(BUILD)/
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean format
+.PHONY: all deps build run test bench package clean format
 
 all: build
 
@@ -24,6 +25,9 @@ test: build
 bench: build
 	$(BUILD)/bin/second_alignment_bench 20
 	$(BUILD)/bin/speech_latency_bench 7
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
