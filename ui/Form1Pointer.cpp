@@ -12,6 +12,8 @@ void Form1::watchPointer() {
           static_cast<QWidget*>(&Рамка2), &client})
         watched->installEventFilter(this);
     // Moves without a pressed button reach the frame only when it tracks them.
+    // Its children track none, so Qt drops the moves over them instead of
+    // passing them on: only the bare background leads back to the logo.
     Рамка2.setMouseTracking(true);
 }
 
@@ -24,8 +26,8 @@ bool isClick(QWidget& widget, QEvent* event) {
     return mouse->button() == Qt::LeftButton && widget.rect().contains(mouse->position().toPoint());
 }
 
-// Events a child ignores travel on to its parent; "bare" means no child lies
-// under the pointer.
+// A press a child ignores travels on to its parent; "bare" means no child
+// lies under the pointer.
 bool isOnBareArea(QWidget& widget, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     return widget.childAt(mouse->position().toPoint()) == nullptr;
@@ -38,8 +40,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &VBTime && isClick(VBTime, event)) VBTime_Click();
     if (watched == &Изображение1 && isClick(Изображение1, event)) Изображение1_Click();
     if (watched == &Изображение2 && isClick(Изображение2, event)) Изображение2_Click();
-    if (watched == &Рамка2 && event->type() == QEvent::MouseMove && isOnBareArea(Рамка2, event))
-        Рамка2_MouseMove();
+    if (watched == &Рамка2 && event->type() == QEvent::MouseMove) Рамка2_MouseMove();
     if (watched == &client && event->type() == QEvent::MouseButtonPress &&
         isOnBareArea(client, event))
         Form_MouseDown();
