@@ -11,22 +11,22 @@ namespace {
 
 std::optional<std::string> phraseNow(const Language& language) {
     const std::optional<ClockTime> now = localClockTime();
-    return now ? language.phrase(now->hour, now->minute) : std::nullopt;
+    return now ? language.engineText(now->hour, now->minute) : std::nullopt;
 }
 
 std::vector<int16_t> silence(int sampleRate, std::chrono::milliseconds length) {
     return std::vector<int16_t>(static_cast<size_t>(sampleRate * length.count() / 1000), 0);
 }
 
-// The sound server is looked at first: espeak-ng's start connects to it too,
-// without a time limit. The device is then opened and fed the lead-in: it
+// The sound server is looked at first: opening a stream on it, and espeak-ng's
+// start, wait for it without a time limit. The device is then opened and fed the lead-in: it
 // wakes up while the words are being made, and they are heard that much sooner.
 SpeakStatus announce(const Language& language) {
     const SoundServer server = probeSoundServer(kSoundServerTimeout);
     if (server == SoundServer::Unresponsive) return SpeakStatus::NoSoundDevice;
     int sampleRate = 0;
     std::unique_ptr<SoundStream> stream;
-    SpeakStatus status = startEngine(sampleRate);
+    SpeakStatus status = language.engine.start(sampleRate);
     if (status == SpeakStatus::Ok) status = openSoundStream(server, sampleRate, stream);
     if (status == SpeakStatus::Ok) status = stream->write(silence(sampleRate, kLeadIn));
     if (status != SpeakStatus::Ok) return status;
@@ -34,7 +34,7 @@ SpeakStatus announce(const Language& language) {
     const std::optional<std::string> phrase = phraseNow(language);
     if (!phrase) return SpeakStatus::WordingFailed;
     Pcm pcm;
-    status = synthesize(language.voice, *phrase, pcm);
+    status = language.engine.synthesize(*phrase, pcm);
     if (status == SpeakStatus::Ok) status = stream->write(pcm.samples);
     if (status == SpeakStatus::Ok) status = stream->drain();
     return status;
