@@ -81,7 +81,7 @@ std::string phraseNow(const Language& language) {
 // From the engine's first sample to its first sample above the speech level.
 double engineQuietStartMs(const Language& language, const std::string& phrase) {
     horalo::speech::Pcm pcm;
-    language.engine.synthesize(phrase, pcm);
+    horalo::speech::synthesizeInto(language.engine, phrase, pcm);
     return quietStartMs(pcm);
 }
 

@@ -1,6 +1,8 @@
 #include "TimeAnnouncer.h"
 
 #include <mutex>
+#include <span>
+#include <vector>
 
 #include "LocalClock.h"
 #include "SoundStream.h"
@@ -33,11 +35,10 @@ SpeakStatus announce(const Language& language) {
 
     const std::optional<std::string> phrase = phraseNow(language);
     if (!phrase) return SpeakStatus::WordingFailed;
-    Pcm pcm;
-    status = language.engine.synthesize(*phrase, pcm);
-    if (status == SpeakStatus::Ok) status = stream->write(pcm.samples);
-    if (status == SpeakStatus::Ok) status = stream->drain();
-    return status;
+    status = language.engine.synthesize(*phrase, [&stream](std::span<const int16_t> samples) {
+        return stream->write(samples) == SpeakStatus::Ok;
+    });
+    return status == SpeakStatus::Ok ? stream->drain() : status;
 }
 
 }  // namespace

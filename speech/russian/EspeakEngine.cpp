@@ -78,24 +78,22 @@ SpeakStatus start(int& sampleRate) {
     return status;
 }
 
-int collectSamples(short* samples, int count, espeak_EVENT* events) {
-    auto* pcm = events ? static_cast<Pcm*>(events->user_data) : nullptr;
-    if (pcm && samples && count > 0)
-        pcm->samples.insert(pcm->samples.end(), samples, samples + count);
-    return 0;  // go on
+int passSamples(short* samples, int count, espeak_EVENT* events) {
+    auto* watch = events ? static_cast<SpeechWatch*>(events->user_data) : nullptr;
+    if (!watch || !samples || count <= 0) return 0;
+    return watch->pass({samples, static_cast<size_t>(count)}) ? 0 : 1;  // 1 stops the engine
 }
 
-SpeakStatus synthesize(const std::string& text, Pcm& pcm) {
-    pcm = Pcm{};
-    if (const SpeakStatus started = start(pcm.sampleRate); started != SpeakStatus::Ok)
-        return started;
-    espeak_SetSynthCallback(collectSamples);
+SpeakStatus synthesize(const std::string& text, const SampleSink& sink) {
+    int sampleRate = 0;
+    if (const SpeakStatus started = start(sampleRate); started != SpeakStatus::Ok) return started;
+    SpeechWatch watch(sink);
+    espeak_SetSynthCallback(passSamples);
     espeak_ng_STATUS status =
         espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                             espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &pcm);
+                             espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &watch);
     if (status == ENS_OK) status = espeak_ng_Synchronize();
-    if (status != ENS_OK || !hasSpeech(pcm)) return SpeakStatus::SynthesisFailed;
-    return SpeakStatus::Ok;
+    return watch.outcome(status == ENS_OK);
 }
 
 }  // namespace

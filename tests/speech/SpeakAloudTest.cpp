@@ -63,7 +63,8 @@ Heard speakAndListen(const LoadedSpeechLibrary& library, const MonitorRecorder& 
 std::vector<int16_t> expectedSpeech(const Language& language, horalo::speech::ClockTime time) {
     horalo::speech::Pcm pcm;
     const auto text = language.engineText(time.hour, time.minute);
-    if (!text || language.engine.synthesize(*text, pcm) != horalo::speech::SpeakStatus::Ok)
+    if (!text || horalo::speech::synthesizeInto(language.engine, *text, pcm) !=
+                     horalo::speech::SpeakStatus::Ok)
         return {};
     return resampled(loudPart(pcm.samples, MonitorRecorder::kSpeechLevel), pcm.sampleRate,
                      PrivateSoundServer::kRate);

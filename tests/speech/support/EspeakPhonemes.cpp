@@ -12,7 +12,7 @@ namespace {
 bool primed() {
     static const bool ready = [] {
         horalo::speech::Pcm pcm;
-        return horalo::speech::kEspeakRussian.synthesize("[[a]]", pcm) ==
+        return horalo::speech::synthesizeInto(horalo::speech::kEspeakRussian, "[[a]]", pcm) ==
                horalo::speech::SpeakStatus::Ok;
     }();
     return ready;

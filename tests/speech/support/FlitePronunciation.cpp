@@ -3,7 +3,7 @@
 extern "C" {
 #include <flite/flite.h>
 
-cst_voice* register_cmu_us_slt(const char* voxdir);
+cst_voice* register_cmu_us_rms(const char* voxdir);
 }
 
 namespace {
@@ -24,7 +24,7 @@ const cst_synth_module kToPhones[] = {
 cst_voice* voice() {
     static cst_voice* const english = [] {
         flite_init();
-        return register_cmu_us_slt(nullptr);
+        return register_cmu_us_rms(nullptr);
     }();
     return english;
 }
