@@ -24,7 +24,7 @@ test: build
 bench: build
 	$(BUILD)/bin/second_alignment_bench 20
 	$(BUILD)/bin/speech_latency_bench 7
-	bench/setup-intelligibility.sh
+	tools/install-deps.sh bench/intelligibility-packages.txt
 	$(BUILD)/bin/intelligibility_bench
 
 format:

@@ -6,7 +6,8 @@
 // words said) and the share of phrases transcribed fully right. flite's other
 // US voice, cmu_us_slt, is measured beside the library's cmu_us_rms.
 //
-// Needs pocketsphinx, pocketsphinx-en-us and sox (bench/setup-intelligibility.sh).
+// Needs pocketsphinx, pocketsphinx-en-us and sox: make bench installs them
+// (tools/install-deps.sh bench/intelligibility-packages.txt).
 //
 //   intelligibility_bench [--show]    --show lists what was heard wrong
 #include <QCoreApplication>
