@@ -21,8 +21,9 @@ std::vector<int16_t> silence(int sampleRate, std::chrono::milliseconds length) {
 }
 
 // The sound server is looked at first: opening a stream on it, and espeak-ng's
-// start, wait for it without a time limit. The device is then opened and fed the lead-in: it
-// wakes up while the words are being made, and they are heard that much sooner.
+// start, wait for it without a time limit. The device is then opened and fed
+// the lead-in: it wakes up while the words are being made. The engine's sound
+// is played as it comes, so the words follow the lead-in without a gap.
 SpeakStatus announce(const Language& language) {
     const SoundServer server = probeSoundServer(kSoundServerTimeout);
     if (server == SoundServer::Unresponsive) return SpeakStatus::NoSoundDevice;
