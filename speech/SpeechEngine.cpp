@@ -8,10 +8,16 @@ namespace horalo::speech {
 namespace {
 
 constexpr int kSpeechLevel = 1000;  // of 32767; both voices peak far above it
+constexpr int kQuietLevel = 100;    // below the softest start of a word
+
+// The first sample of `samples` at `level` or above, or the end.
+std::span<const int16_t>::iterator firstAt(std::span<const int16_t> samples, int level) {
+    return std::find_if(samples.begin(), samples.end(),
+                        [level](int16_t s) { return std::abs(s) >= level; });
+}
 
 bool loud(std::span<const int16_t> samples) {
-    return std::any_of(samples.begin(), samples.end(),
-                       [](int16_t s) { return std::abs(s) >= kSpeechLevel; });
+    return firstAt(samples, kSpeechLevel) != samples.end();
 }
 
 }  // namespace
@@ -32,6 +38,9 @@ bool hasSpeech(const Pcm& pcm) {
 
 bool SpeechWatch::pass(std::span<const int16_t> samples) {
     if (stopped_) return false;
+    if (!started_) samples = {firstAt(samples, kQuietLevel), samples.end()};
+    if (samples.empty()) return true;
+    started_ = true;
     speech_ = speech_ || loud(samples);
     stopped_ = !sink_(samples);
     return !stopped_;

@@ -31,8 +31,10 @@ SpeakStatus synthesizeInto(const SpeechEngine& engine, const std::string& text, 
 // Whether `pcm` holds something a listener would hear as speech.
 bool hasSpeech(const Pcm& pcm);
 
-// Passes an engine's samples on to a sink and keeps what an engine's
-// synthesize reports: whether the sink stopped it and whether speech came.
+// Passes an engine's samples on to a sink, less the engine's own quiet start,
+// and keeps what an engine's synthesize reports: whether the sink stopped it
+// and whether speech came. flite opens every utterance with some 170 ms of
+// faint noise; after the lead-in that would only put the words off.
 class SpeechWatch {
   public:
     explicit SpeechWatch(const SampleSink& sink) : sink_(sink) {}
@@ -45,6 +47,7 @@ class SpeechWatch {
 
   private:
     const SampleSink& sink_;
+    bool started_ = false;
     bool stopped_ = false;
     bool speech_ = false;
 };

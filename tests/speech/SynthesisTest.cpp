@@ -67,7 +67,7 @@ TEST(Synthesis, EachEngineKeepsItsVoiceWhenTheyAlternate) {
     const Pcm againRussian = synthesized(kEspeakRussian, russian);
     // flite's voice breathes a little noise of its own into each utterance.
     EXPECT_GT(soundLikeness(loud(first), loud(again)), 0.85);
-    EXPECT_EQ(again.samples.size(), first.samples.size());
+    EXPECT_NEAR(seconds(again), seconds(first), 0.02 * seconds(first));
     EXPECT_GT(soundLikeness(loud(firstRussian), loud(againRussian)), 0.9);
     EXPECT_NEAR(seconds(againRussian), seconds(firstRussian), 0.02 * seconds(firstRussian));
 }
