@@ -3,8 +3,11 @@
 // program, are transcribed by an offline recogniser (pocketsphinx, US English
 // model) twice: with its open vocabulary, and restricted to a grammar of time
 // phrases. Prints, per voice and mode, the word error rate (word edits over
-// words said) and the share of phrases transcribed fully right. flite's other
-// US voice, cmu_us_slt, is measured beside the library's cmu_us_rms.
+// words said) and the share of phrases transcribed fully right; "am" or "for"
+// count as "a m" and "four", which sound the same. flite's other US voice,
+// cmu_us_slt, is measured beside the library's cmu_us_rms. Every phrase gets
+// the library's lead-in of silence before it and as much after, as a listener
+// hears it.
 //
 // Needs pocketsphinx, pocketsphinx-en-us and sox: make bench installs them
 // (tools/install-deps.sh bench/intelligibility-packages.txt).
@@ -24,6 +27,7 @@
 #include "EspeakProgram.h"
 #include "FliteEngine.h"
 #include "FliteSlt.h"
+#include "TimeAnnouncer.h"
 #include "WordError.h"
 
 namespace {
@@ -42,6 +46,14 @@ struct Voice {
 Pcm libraryEngine(const std::string& text) {
     Pcm pcm;
     horalo::speech::synthesizeInto(horalo::speech::kFliteEnglish, text, pcm);
+    return pcm;
+}
+
+// `pcm` with the lead-in's silence on either side.
+Pcm withSilenceAround(Pcm pcm) {
+    const auto silence = size_t(pcm.sampleRate * horalo::speech::kLeadIn.count() / 1000);
+    pcm.samples.insert(pcm.samples.begin(), silence, 0);
+    pcm.samples.insert(pcm.samples.end(), silence, 0);
     return pcm;
 }
 
@@ -130,7 +142,7 @@ std::vector<std::string> transcribe(const QDir& dir, const QStringList& ids,
     if (!file.open(QIODevice::ReadOnly)) return {};
     std::vector<std::string> result;
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts))
-        result.push_back(spokenWords(line.left(line.lastIndexOf('(')).toStdString()));
+        result.push_back(heardWords(line.left(line.lastIndexOf('(')).toStdString()));
     return result;
 }
 
@@ -153,7 +165,8 @@ bool benchVoice(const Voice& voice, const std::vector<std::string>& texts, const
     std::vector<std::string> said;
     for (size_t i = 0; i < texts.size(); ++i) {
         const QString id = QStringLiteral("p%1").arg(i);
-        if (!writeForRecogniser(QDir(dir.path()), id, voice.speak(texts[i]))) return false;
+        if (!writeForRecogniser(QDir(dir.path()), id, withSilenceAround(voice.speak(texts[i]))))
+            return false;
         ids << id;
         said.push_back(spokenWords(texts[i]));
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <numeric>
 #include <sstream>
 
@@ -43,6 +44,18 @@ std::string spokenWords(const std::string& text) {
     std::string joined;
     for (const std::string& word : split(words)) joined += (joined.empty() ? "" : " ") + word;
     return joined;
+}
+
+std::string heardWords(const std::string& transcription) {
+    static const std::map<std::string, std::string> sameSound{
+        {"am", "a m"}, {"pm", "p m"},  {"o", "oh"},    {"for", "four"},
+        {"to", "two"}, {"too", "two"}, {"won", "one"}, {"ate", "eight"}};
+    std::string words;
+    for (const std::string& word : split(spokenWords(transcription))) {
+        const auto same = sameSound.find(word);
+        words += (words.empty() ? "" : " ") + (same == sameSound.end() ? word : same->second);
+    }
+    return words;
 }
 
 WordScore wordScore(const std::vector<std::string>& said, const std::vector<std::string>& heard) {

@@ -7,6 +7,11 @@
 // "It's nine oh five a.m." gives "it's nine oh five a m".
 std::string spokenWords(const std::string& text);
 
+// A transcription as the words it stands for: spokenWords, and spellings a
+// listener cannot tell apart from the clock's words taken as those words
+// ("am" for "a m", "o" for "oh", "for" for "four", "to" for "two").
+std::string heardWords(const std::string& transcription);
+
 struct WordScore {
     int edits = 0;  // words substituted, dropped or added
     int words = 0;  // words said
