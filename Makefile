@@ -24,6 +24,8 @@ test: build
 bench: build
 	$(BUILD)/bin/second_alignment_bench 20
 	$(BUILD)/bin/speech_latency_bench 7
+	tools/install-deps.sh bench/intelligibility-packages.txt
+	$(BUILD)/bin/intelligibility_bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
