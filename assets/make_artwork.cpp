@@ -1,6 +1,6 @@
-// Draws Horalo's artwork: the window and tray icon, the logo and the two blinking pictures
-// beside the clock face. The generated files are committed; run this (cmake target `artwork`)
-// only when the artwork changes:  make_artwork <output folder>
+// Draws Horalo's artwork: the window and tray icon, the logo, the two blinking pictures
+// beside the clock face and the title card shown at start. The generated files are committed; run
+// this (cmake target `artwork`) only when the artwork changes:  make_artwork <output folder>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -211,6 +211,26 @@ QImage drawLogo(const QString& family) {
     return image;
 }
 
+// The title card shown while the program starts: the talking clock above the product's name.
+QImage drawSplash(const QString& family) {
+    QImage image(241, 197, QImage::Format_RGB32);
+    QPainter painter(&image);
+    makeSmooth(painter);
+    drawLogoBackground(painter, image.rect());
+    drawTalkingClock(painter, QRectF(74, 12, 96, 96));
+    const QString name = QStringLiteral("Horalo");
+    painter.setFont(letteringFont(family, 34));
+    painter.setPen(palette::ink);
+    painter.drawText(QRectF(0, 112, 241, 42), Qt::AlignCenter, name);
+    painter.setFont(letteringFont(family, 12));
+    painter.setPen(palette::accentDark);
+    painter.drawText(QRectF(0, 154, 241, 18), Qt::AlignCenter, QStringLiteral("talking clock"));
+    painter.setFont(letteringFont(family, 9));
+    painter.setPen(palette::rimDark);
+    painter.drawText(QRectF(0, 174, 241, 14), Qt::AlignCenter, QStringLiteral("version 2.5"));
+    return image;
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name, int jpegQuality = -1) {
     const QString path = folder.filePath(name);
     if (image.save(path, nullptr, jpegQuality)) return true;
@@ -249,6 +269,7 @@ int main(int argc, char** argv) {
     const bool written = save(drawIcon(), folder, "icon.png") &&
                          save(drawLogo(family), folder, "logo.jpg", 95) &&
                          save(drawTickLeft(), folder, "tick-left.png") &&
-                         save(drawTickRight(), folder, "tick-right.png");
+                         save(drawTickRight(), folder, "tick-right.png") &&
+                         save(drawSplash(family), folder, "splash.jpg", 95);
     return written ? 0 : 1;
 }
