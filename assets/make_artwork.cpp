@@ -1,5 +1,6 @@
 // Draws Horalo's artwork: the window and tray icon, the logo, the two blinking pictures
-// beside the clock face and the title card shown at start. The generated files are committed; run
+// beside the clock face, the title card shown at start, the pictures of the About and Rules
+// windows and the pointers over their links. The generated files are committed; run
 // this (cmake target `artwork`) only when the artwork changes:  make_artwork <output folder>
 #include <QDir>
 #include <QFontDatabase>
@@ -231,6 +232,95 @@ QImage drawSplash(const QString& family) {
     return image;
 }
 
+// The About picture: the talking clock sending its sound out to the right.
+QImage drawAbout(const QString& family) {
+    QImage image(128, 99, QImage::Format_RGB32);
+    QPainter painter(&image);
+    makeSmooth(painter);
+    drawLogoBackground(painter, image.rect());
+    drawTalkingClock(painter, QRectF(14, 6, 64, 64));
+    painter.save();
+    painter.translate(66, 14);
+    painter.scale(1.5, 1.5);
+    drawWaves(painter);
+    painter.restore();
+    painter.setFont(letteringFont(family, 18));
+    painter.setPen(palette::ink);
+    painter.drawText(QRectF(0, 70, 128, 24), Qt::AlignCenter, QStringLiteral("Horalo 2.5"));
+    return image;
+}
+
+// The Rules picture: the talking clock over a page of three numbered lines.
+QImage drawRules(const QString& family) {
+    QImage image(109, 110, QImage::Format_RGB32);
+    QPainter painter(&image);
+    makeSmooth(painter);
+    drawLogoBackground(painter, image.rect());
+    painter.setPen(QPen(palette::rimDark, 1.5));
+    painter.setBrush(palette::faceLight);
+    painter.drawRoundedRect(QRectF(30.5, 40.5, 70, 62), 4, 4);
+    painter.setFont(letteringFont(family, 10));
+    for (int line = 0; line < 3; ++line) {
+        const double y = 50 + line * 17;
+        painter.setPen(palette::accentDark);
+        painter.drawText(QRectF(36, y - 1, 12, 14), Qt::AlignCenter, QString::number(line + 1));
+        painter.setPen(QPen(palette::ink, 2.4, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(52, y + 6), QPointF(92 - line * 8, y + 6));
+    }
+    drawTalkingClock(painter, QRectF(4, 4, 52, 52));
+    return image;
+}
+
+// Pointer images: a dark arrow with a light edge, its tip on the hot spot, and a small badge
+// telling what the link opens.
+void drawArrow(QPainter& painter, QPointF tip) {
+    QPainterPath arrow;
+    arrow.moveTo(tip);
+    arrow.lineTo(tip + QPointF(0, 15));
+    arrow.lineTo(tip + QPointF(4, 11.5));
+    arrow.lineTo(tip + QPointF(7, 18));
+    arrow.lineTo(tip + QPointF(9.5, 17));
+    arrow.lineTo(tip + QPointF(6.5, 10.5));
+    arrow.lineTo(tip + QPointF(11, 10.5));
+    arrow.closeSubpath();
+    painter.setPen(QPen(palette::faceLight, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(palette::ink);
+    painter.drawPath(arrow);
+}
+
+// The web link's pointer: the arrow and a globe.
+QImage drawWebPointer() {
+    QImage image = transparentImage(32, 32);
+    QPainter painter(&image);
+    makeSmooth(painter);
+    const QPointF centre(23.5, 23.5);
+    painter.setPen(QPen(palette::rimDark, 1.2));
+    painter.setBrush(palette::rimLight);
+    painter.drawEllipse(centre, 7.5, 7.5);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette::faceLight, 1.0));
+    painter.drawEllipse(centre, 3.2, 7.5);
+    painter.drawLine(centre - QPointF(7.5, 0), centre + QPointF(7.5, 0));
+    drawArrow(painter, QPointF(12, 1));
+    return image;
+}
+
+// The e-mail link's pointer: the arrow and an envelope.
+QImage drawMailPointer() {
+    QImage image = transparentImage(32, 32);
+    QPainter painter(&image);
+    makeSmooth(painter);
+    const QRectF envelope(14.5, 17.5, 16, 11);
+    painter.setPen(QPen(palette::rimDark, 1.2));
+    painter.setBrush(palette::faceLight);
+    painter.drawRect(envelope);
+    painter.setPen(QPen(palette::accentDark, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF{envelope.topLeft() + QPointF(1, 1), envelope.center(),
+                                   envelope.topRight() + QPointF(-1, 1)});
+    drawArrow(painter, QPointF(7, 7));
+    return image;
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name, int jpegQuality = -1) {
     const QString path = folder.filePath(name);
     if (image.save(path, nullptr, jpegQuality)) return true;
@@ -270,6 +360,10 @@ int main(int argc, char** argv) {
                          save(drawLogo(family), folder, "logo.jpg", 95) &&
                          save(drawTickLeft(), folder, "tick-left.png") &&
                          save(drawTickRight(), folder, "tick-right.png") &&
-                         save(drawSplash(family), folder, "splash.jpg", 95);
+                         save(drawSplash(family), folder, "splash.jpg", 95) &&
+                         save(drawAbout(family), folder, "about.jpg", 95) &&
+                         save(drawRules(family), folder, "rules.jpg", 95) &&
+                         save(drawWebPointer(), folder, "pointer-web.png") &&
+                         save(drawMailPointer(), folder, "pointer-mail.png");
     return written ? 0 : 1;
 }
