@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
+#include <functional>
 
 #include "core/SecondsTurned.h"
 #include "core/SpeechBackend.h"
@@ -83,6 +84,12 @@ class Form1 : public QMainWindow {
     void rus_Click();
     void options_Click();
     void slogo_Click();
+    void about_Click();
+    void pravila_Click();
+
+    // Open the About and Rules windows; set by whoever creates the main window.
+    std::function<void()> showAbout;
+    std::function<void()> showRules;
 
     // Maps the text of Комбо1 onto the three checks and stores it.
     void ApplyInterval();
