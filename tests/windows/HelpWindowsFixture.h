@@ -51,11 +51,11 @@ class HelpWindowsTest : public Form1Test {
         return nullptr;
     }
     Form2* openAbout() {
-        form.about_Click();
+        form.about.trigger();
         return find<Form2>();
     }
     Форма1* openRules() {
-        form.pravila_Click();
+        form.pravila.trigger();
         return find<Форма1>();
     }
     // Closing unloads the window once control is back in the event loop.
