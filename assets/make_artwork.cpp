@@ -14,6 +14,7 @@
 #include <QTransform>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <numbers>
 
 namespace {
@@ -212,63 +213,65 @@ QImage drawLogo(const QString& family) {
     return image;
 }
 
-// The title card shown while the program starts: the talking clock above the product's name.
-QImage drawSplash(const QString& family) {
-    QImage image(241, 197, QImage::Format_RGB32);
+// A picture on the logo's light background; `draw` paints the rest.
+QImage drawCard(int width, int height, const std::function<void(QPainter&)>& draw) {
+    QImage image(width, height, QImage::Format_RGB32);
     QPainter painter(&image);
     makeSmooth(painter);
     drawLogoBackground(painter, image.rect());
-    drawTalkingClock(painter, QRectF(74, 12, 96, 96));
-    const QString name = QStringLiteral("Horalo");
-    painter.setFont(letteringFont(family, 34));
-    painter.setPen(palette::ink);
-    painter.drawText(QRectF(0, 112, 241, 42), Qt::AlignCenter, name);
-    painter.setFont(letteringFont(family, 12));
-    painter.setPen(palette::accentDark);
-    painter.drawText(QRectF(0, 154, 241, 18), Qt::AlignCenter, QStringLiteral("talking clock"));
-    painter.setFont(letteringFont(family, 9));
-    painter.setPen(palette::rimDark);
-    painter.drawText(QRectF(0, 174, 241, 14), Qt::AlignCenter, QStringLiteral("version 2.5"));
+    draw(painter);
     return image;
+}
+
+void drawCaption(QPainter& painter, const QFont& font, const QColor& colour, const QRectF& area,
+                 const QString& text) {
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(area, Qt::AlignCenter, text);
+}
+
+// The title card shown while the program starts: the talking clock above the product's name.
+QImage drawSplash(const QString& family) {
+    return drawCard(241, 197, [&](QPainter& painter) {
+        drawTalkingClock(painter, QRectF(74, 12, 96, 96));
+        drawCaption(painter, letteringFont(family, 34), palette::ink, QRectF(0, 112, 241, 42),
+                    QStringLiteral("Horalo"));
+        drawCaption(painter, letteringFont(family, 12), palette::accentDark,
+                    QRectF(0, 154, 241, 18), QStringLiteral("talking clock"));
+        drawCaption(painter, letteringFont(family, 9), palette::rimDark, QRectF(0, 174, 241, 14),
+                    QStringLiteral("version 2.5"));
+    });
 }
 
 // The About picture: the talking clock sending its sound out to the right.
 QImage drawAbout(const QString& family) {
-    QImage image(128, 99, QImage::Format_RGB32);
-    QPainter painter(&image);
-    makeSmooth(painter);
-    drawLogoBackground(painter, image.rect());
-    drawTalkingClock(painter, QRectF(14, 6, 64, 64));
-    painter.save();
-    painter.translate(66, 14);
-    painter.scale(1.5, 1.5);
-    drawWaves(painter);
-    painter.restore();
-    painter.setFont(letteringFont(family, 18));
-    painter.setPen(palette::ink);
-    painter.drawText(QRectF(0, 70, 128, 24), Qt::AlignCenter, QStringLiteral("Horalo 2.5"));
-    return image;
+    return drawCard(128, 99, [&](QPainter& painter) {
+        drawTalkingClock(painter, QRectF(14, 6, 64, 64));
+        painter.save();
+        painter.translate(66, 14);
+        painter.scale(1.5, 1.5);
+        drawWaves(painter);
+        painter.restore();
+        drawCaption(painter, letteringFont(family, 18), palette::ink, QRectF(0, 70, 128, 24),
+                    QStringLiteral("Horalo 2.5"));
+    });
 }
 
 // The Rules picture: the talking clock over a page of three numbered lines.
 QImage drawRules(const QString& family) {
-    QImage image(109, 110, QImage::Format_RGB32);
-    QPainter painter(&image);
-    makeSmooth(painter);
-    drawLogoBackground(painter, image.rect());
-    painter.setPen(QPen(palette::rimDark, 1.5));
-    painter.setBrush(palette::faceLight);
-    painter.drawRoundedRect(QRectF(30.5, 40.5, 70, 62), 4, 4);
-    painter.setFont(letteringFont(family, 10));
-    for (int line = 0; line < 3; ++line) {
-        const double y = 50 + line * 17;
-        painter.setPen(palette::accentDark);
-        painter.drawText(QRectF(36, y - 1, 12, 14), Qt::AlignCenter, QString::number(line + 1));
-        painter.setPen(QPen(palette::ink, 2.4, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(52, y + 6), QPointF(92 - line * 8, y + 6));
-    }
-    drawTalkingClock(painter, QRectF(4, 4, 52, 52));
-    return image;
+    return drawCard(109, 110, [&](QPainter& painter) {
+        painter.setPen(QPen(palette::rimDark, 1.5));
+        painter.setBrush(palette::faceLight);
+        painter.drawRoundedRect(QRectF(30.5, 40.5, 70, 62), 4, 4);
+        for (int line = 0; line < 3; ++line) {
+            const double y = 50 + line * 17;
+            drawCaption(painter, letteringFont(family, 10), palette::accentDark,
+                        QRectF(36, y - 1, 12, 14), QString::number(line + 1));
+            painter.setPen(QPen(palette::ink, 2.4, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(QPointF(52, y + 6), QPointF(92 - line * 8, y + 6));
+        }
+        drawTalkingClock(painter, QRectF(4, 4, 52, 52));
+    });
 }
 
 // Pointer images: a dark arrow with a light edge, its tip on the hot spot, and a small badge

@@ -52,15 +52,9 @@ void Form2::layOut() {
                             address::author, u"город Примерный, 2000 год"_qs}));
     placeLabel(Метка1, u"Метка1", *this, QRect(0, 0, 5535, 975), bgr(0x00FFFF));
     Метка1.setText(banner());
-    place(Изображение1, u"Изображение1", *this, QRect(3600, 720, 1920, 1485));
-    Изображение1.setPixmap(QPixmap(QStringLiteral(":/assets/about.jpg")));
-    Изображение1.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Метка4, u"Метка4", *this, QRect(3840, 480, 1680, 195));
-    makeLinkLabel(Метка4, LinkKind::Mail, address::author);
-    fitToAddress(Метка4);
-    place(Метка5, u"Метка5", *this, QRect(3960, 240, 1455, 195));
-    makeLinkLabel(Метка5, LinkKind::Web, address::webSite);
-    fitToAddress(Метка5);
+    placePicture(Изображение1, QRect(3600, 720, 1920, 1485), u":/assets/about.jpg"_qs);
+    placeLink(Метка4, u"Метка4", QRect(3840, 480, 1680, 195), LinkKind::Mail);
+    placeLink(Метка5, u"Метка5", QRect(3960, 240, 1455, 195), LinkKind::Web);
     place(Комманда1, u"Комманда1", *this, QRect(0, 2160, 5535, 255));
     Комманда1.setText(u"( ОК )  "_qs + kCredit);
     Комманда1.setDefault(true);

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/Twips.h"
+#include "windows/Addresses.h"
 #include "windows/LinkLabel.h"
 #include "windows/LinkLaunch.h"
 
@@ -46,6 +47,18 @@ void HelpWindow::placeLabel(QLabel& label, const char16_t* name, QWidget& parent
     label.setTextFormat(Qt::PlainText);
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColour(label, colour);
+}
+
+void HelpWindow::placePicture(QLabel& picture, QRect designRect, const QString& resource) {
+    place(picture, u"Изображение1", *this, designRect);
+    picture.setPixmap(QPixmap(resource));
+    picture.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void HelpWindow::placeLink(QLabel& link, const char16_t* name, QRect designRect, LinkKind kind) {
+    place(link, name, *this, designRect);
+    makeLinkLabel(link, kind, kind == LinkKind::Web ? address::webSite : address::author);
+    fitToAddress(link);
 }
 
 void HelpWindow::launchWeb(const QLabel& link) {

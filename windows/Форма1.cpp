@@ -67,20 +67,14 @@ QString russianRules() {
 }
 
 void Форма1::layOut() {
-    place(Изображение1, u"Изображение1", *this, QRect(4200, 120, 1635, 1650));
-    Изображение1.setPixmap(QPixmap(QStringLiteral(":/assets/rules.jpg")));
-    Изображение1.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placePicture(Изображение1, QRect(4200, 120, 1635, 1650), u":/assets/rules.jpg"_qs);
     // The texts start above the window's top edge, so their first rows are cut off.
     placeLabel(Метка1, u"Метка1", *this, QRect(120, -120, 5715, 3315), bgr(0x00FF00));
     Метка1.setText(russianRules());
     placeLabel(Метка2, u"Метка2", *this, QRect(120, -120, 5370, 3315), bgr(0x00FFFF));
     Метка2.setText(englishRules());
-    place(Метка3, u"Метка3", *this, QRect(4320, 2760, 1455, 195));
-    makeLinkLabel(Метка3, LinkKind::Web, address::webSite);
-    fitToAddress(Метка3);
-    place(Метка4, u"Метка4", *this, QRect(4200, 3000, 1680, 195));
-    makeLinkLabel(Метка4, LinkKind::Mail, address::author);
-    fitToAddress(Метка4);
+    placeLink(Метка3, u"Метка3", QRect(4320, 2760, 1455, 195), LinkKind::Web);
+    placeLink(Метка4, u"Метка4", QRect(4200, 3000, 1680, 195), LinkKind::Mail);
     place(Комманда1, u"Комманда1", *this, QRect(120, 3360, 5775, 255));
     Комманда1.setText(QStringLiteral("ОК"));
     // Neither default nor cancel; Enter presses it only while it has the focus.
