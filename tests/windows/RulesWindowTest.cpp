@@ -27,6 +27,7 @@ TEST_F(RulesWindow, OpensOnceAndKeepsItsLanguageUntilReloaded) {
     QPointer<Форма1> first = openRules();
     EXPECT_EQ(first->pos(), QPoint(168, 130));
     EXPECT_EQ(first->size(), QSize(401, 247));
+    EXPECT_EQ(first->Изображение1.pixmap().size(), QSize(109, 110));
     form.ApplyLanguage(u"eng"_qs);
     EXPECT_EQ(openRules(), first);
     EXPECT_FALSE(first->Метка2.isVisible());
@@ -64,6 +65,7 @@ TEST_F(RulesWindow, LinksLightUpUntilThePointerCrossesAResetSource) {
     moveOver(*rules, centreOf(rules->Метка4));
     EXPECT_EQ(textColour(rules->Метка3), kYellow);
     EXPECT_EQ(textColour(rules->Метка4), kGreen);
+    EXPECT_EQ(rules->Метка3.cursor().hotSpot(), QPoint(12, 1));
 
     moveOver(*rules, {380, 60});  // the picture leaves them lit
     EXPECT_EQ(textColour(rules->Метка3), kYellow);
