@@ -2,12 +2,14 @@
 
 #include "core/SpeechBackend.h"
 #include "platform/EndRequests.h"
+#include "platform/LinkLauncher.h"
 #include "platform/SecondTicker.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemTrayIcon.h"
 #include "platform/TimeSource.h"
 #include "ui/Form1Instance.h"
 #include "ui/UserMessage.h"
+#include "windows/HelpWindows.h"
 #include "windows/Форма2.h"
 
 namespace {
@@ -40,8 +42,10 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, closeMainWindow);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, closeMainWindow);
 
+    DesktopLinkLauncher launcher;
     ticker.start();
     Форма2 splash(settings, form1);
     splash.Form_Load();
+    connectHelpWindows(form1(), launcher);
     return app.exec();
 }

@@ -99,6 +99,12 @@ class Form1 : public QMainWindow {
     void Рамка2_MouseMove();
     void Form_MouseDown();
     void TrayIcon_Click(TrayIcon::Click click);
+    void about_Click();
+    void pravila_Click();
+
+    // Open the About and Rules windows; set by whoever creates the main window.
+    std::function<void()> showAbout;
+    std::function<void()> showRules;
 
     // Maps the text of Комбо1 onto the three checks and stores it.
     void ApplyInterval();
