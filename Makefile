@@ -25,6 +25,8 @@ test: build
 bench: build
 	$(BUILD)/bin/second_alignment_bench 20
 	$(BUILD)/bin/speech_latency_bench 7
+	tools/install-deps.sh bench/intelligibility-packages.txt
+	$(BUILD)/bin/intelligibility_bench
 
 package: build
 	cd $(BUILD) && cpack -G DEB

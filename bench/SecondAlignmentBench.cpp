@@ -14,6 +14,7 @@
 #include "core/SpeechBackend.h"
 #include "platform/SecondTicker.h"
 #include "platform/SettingsStore.h"
+#include "platform/SystemTrayIcon.h"
 #include "ui/Form1.h"
 
 namespace {
@@ -55,10 +56,11 @@ int main(int argc, char** argv) {
     QTemporaryDir settingsDir;
     SettingsStore settings(settingsDir.path());
     SpeechBackends speech(QApplication::applicationDirPath(), [](const QString&) {});
-    Form1 form({time, ticker, speech, settings});
+    SystemTrayIcon tray;
+    Form1 form({time, ticker, speech, settings, tray, {}});
     form.Param.setText(QString());  // the checks run, nothing is said
     form.Min10.setEnabled(true);
-    form.show();
+    form.RestoreFromTray();
     ticker.start();
 
     long long switchesAtStart = 0;
