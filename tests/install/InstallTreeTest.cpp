@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "InstallTree.h"
 
@@ -66,6 +70,37 @@ TEST_F(Installed, DesktopEntriesAndMetainfoValidateAndNameWhatIsInstalled) {
     EXPECT_TRUE(check.finished && check.exitCode == 0) << qPrintable(check.output);
     EXPECT_TRUE(
         textOf(metainfo).contains("<launchable type=\"desktop-id\">horalo.desktop</launchable>"));
+}
+
+// What the program started from the tree has loaded, as the system lists it.
+QString mappedFiles(const QProcess& program) {
+    return textOf(QStringLiteral("/proc/%1/maps").arg(program.processId()));
+}
+
+TEST_F(Installed, ProgramStartedFromTheTreeLoadsTheSpeechLibraryInstalledWithIt) {
+    QTemporaryDir home;
+    QDir(home.path()).mkpath("config");
+    QFile settings(home.filePath("config/Zef.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Options]\nLanguage=eng\nLogo=no\n");
+    settings.close();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    environment.insert("XDG_RUNTIME_DIR", home.path());
+    // No sound here: the greeting finds the library and reports that it cannot be heard.
+    environment.insert("PULSE_SERVER", "unix:" + home.filePath("no-sound-server"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(tree->path("/usr/bin/horalo"), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const QString english = tree->path(kLibDir + "/libEng.so");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mappedFiles(program).contains(english); }, 20000))
+        << qPrintable(mappedFiles(program));
+    EXPECT_EQ(program.state(), QProcess::Running);
+    program.kill();
+    program.waitForFinished(10000);
 }
 
 }  // namespace
