@@ -45,7 +45,7 @@ SingleInstance::~SingleInstance() = default;
 bool SingleInstance::claim() {
     // The lock makes racing starts take turns between looking and listening;
     // the system lets it go when its holder dies.
-    QLockFile lock(socketPath_ + QStringLiteral(".lock"));
+    QLockFile lock(lockPath());
     lock.tryLock(kLockTimeoutMs);
     if (handOver()) return false;
     listen();

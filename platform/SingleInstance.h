@@ -28,6 +28,8 @@ class SingleInstance final : public QObject {
     bool claim();
 
     QString socketPath() const { return socketPath_; }
+    // The lock a start holds from looking for the running program to listening.
+    QString lockPath() const { return socketPath_ + QStringLiteral(".lock"); }
 
   signals:
     // Another start asked this program to show itself.

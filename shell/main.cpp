@@ -5,6 +5,7 @@
 #include "platform/LinkLauncher.h"
 #include "platform/SecondTicker.h"
 #include "platform/SettingsStore.h"
+#include "platform/SingleInstance.h"
 #include "platform/SpeechLibraryFolder.h"
 #include "platform/SystemTrayIcon.h"
 #include "platform/TimeSource.h"
@@ -27,6 +28,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Horalo"));
     // The program lives in the notification area: its last window closing is not its end.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A start while the program runs only brings the running one up, before it
+    // has said or stored anything.
+    SingleInstance instance;
+    if (!instance.claim()) return 0;
 
     SystemTime time;
     SecondTicker ticker(time);
@@ -42,6 +47,9 @@ int main(int argc, char** argv) {
     EndRequests endRequests(closeMainWindow);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, closeMainWindow);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, closeMainWindow);
+
+    QObject::connect(&instance, &SingleInstance::showRequested,
+                     [&form1] { form1().RestoreFromTray(); });
 
     DesktopLinkLauncher launcher;
     ticker.start();

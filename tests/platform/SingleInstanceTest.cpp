@@ -4,9 +4,12 @@
 #include <unistd.h>
 
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cstring>
+#include <future>
 
 #include "platform/SingleInstance.h"
 
@@ -26,6 +29,25 @@ TEST(SingleInstance, ALaterClaimHandsOverToTheRunningOneOfItsSession) {
     SingleInstance otherSession(dir.path(), "another session");
     EXPECT_TRUE(otherSession.claim());
     EXPECT_EQ(shown.count(), 1);
+}
+
+// Two starts at once: while one is between looking for a running program and
+// listening, the other waits for it, then finds it.
+TEST(SingleInstance, AClaimWaitsForARacingStartToListenThenHandsOver) {
+    QTemporaryDir dir;
+    const SingleInstance racer(dir.path(), "session");
+    QLockFile racersTurn(racer.lockPath());
+    ASSERT_TRUE(racersTurn.lock());
+
+    auto claimed = std::async(std::launch::async, [&] {
+        SingleInstance late(dir.path(), "session");
+        return late.claim();
+    });
+    EXPECT_EQ(claimed.wait_for(std::chrono::milliseconds(500)), std::future_status::timeout);
+    QLocalServer racerListens;
+    ASSERT_TRUE(racerListens.listen(racer.socketPath()));
+    racersTurn.unlock();
+    EXPECT_FALSE(claimed.get());
 }
 
 // What a program killed while listening leaves: a socket file nobody answers.
