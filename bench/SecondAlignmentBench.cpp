@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir settingsDir;
     SettingsStore settings(settingsDir.path());
-    SpeechBackends speech(QApplication::applicationDirPath(), [](const QString&) {});
+    SpeechBackends speech(QApplication::applicationDirPath(), [](const UserText&) {});
     Form1 form({time, ticker, speech, settings});
     form.Param.setText(QString());  // the checks run, nothing is said
     form.Min10.setEnabled(true);

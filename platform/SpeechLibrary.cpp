@@ -1,7 +1,44 @@
 #include "platform/SpeechLibrary.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+
+#include "platform/LibraryFile.h"
+
+namespace {
+
+// The codes the speech libraries return, in Russian; their SpeakErrorText
+// gives only English.
+QString russianFailure(int code) {
+    switch (code) {
+        case 1:
+            return QStringLiteral("нет доступного звукового устройства");
+        case 2:
+            return QStringLiteral("не установлены голосовые данные синтезатора речи");
+        case 3:
+            return QStringLiteral("сбой синтезатора речи");
+        case 4:
+            return QStringLiteral("звук не удалось воспроизвести");
+        case 5:
+            return QStringLiteral("время не удалось выразить словами");
+    }
+    return QStringLiteral("сбой речи");
+}
+
+// Why the file at `path` cannot be loaded before the loader has touched it.
+std::optional<UserText> fileProblem(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return UserText{QStringLiteral("the file does not exist"),
+                        QStringLiteral("файл не найден")};
+    if (!file.open(QIODevice::ReadOnly))
+        return UserText{QStringLiteral("the file cannot be read (%1)"),
+                        QStringLiteral("файл не читается (%1)")}
+            .arg(file.errorString());
+    return libraryFileProblem(file);
+}
+
+}  // namespace
 
 QString speechLibraryFileName(const QString& baseName) {
 #if defined(Q_OS_WIN)
@@ -17,32 +54,37 @@ SpeechLibrary::SpeechLibrary(const QString& directory, const QString& baseName)
     : library_(QDir(directory).filePath(speechLibraryFileName(baseName))) {}
 
 SpeechLibrary::Outcome SpeechLibrary::Speak() {
-    QString reason;
-    if (!speak_ && !load(&reason)) return {false, reason};
+    if (!speak_)
+        if (std::optional<UserText> problem = load()) return {false, *problem};
     const int code = speak_();
     if (code == 0) return {true, {}};
     return {false, failureText(code)};
 }
 
-bool SpeechLibrary::load(QString* reason) {
-    if (!QFileInfo::exists(library_.fileName())) {
-        *reason = QStringLiteral("the file does not exist");
-    } else if (!library_.load()) {
-        *reason = library_.errorString();
-    } else if ((speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak")))) {
-        errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
-        return true;
-    } else {
-        *reason = QStringLiteral("the library has no Speak function");
-        library_.unload();
-    }
+std::optional<UserText> SpeechLibrary::load() {
+    std::optional<UserText> problem = fileProblem(library_.fileName());
+    if (!problem) problem = resolve();
     // QLibrary remembers a failed load; setting the name afresh makes the next call look again.
-    library_.setFileName(library_.fileName());
-    return false;
+    if (problem) library_.setFileName(library_.fileName());
+    return problem;
 }
 
-QString SpeechLibrary::failureText(int code) const {
+std::optional<UserText> SpeechLibrary::resolve() {
+    if (!library_.load()) return UserText::same(library_.errorString());
+    speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
+    if (speak_) {
+        errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
+        return std::nullopt;
+    }
+    library_.unload();
+    return UserText{QStringLiteral("the library has no Speak function"),
+                    QStringLiteral("в библиотеке нет функции Speak")};
+}
+
+UserText SpeechLibrary::failureText(int code) const {
     const char* text = errorText_ ? errorText_(code) : nullptr;
-    const QString what = text ? QString::fromUtf8(text) : QStringLiteral("speech failed");
-    return QStringLiteral("%1 (code %2)").arg(what).arg(code);
+    return UserText{QStringLiteral("%1 (code %2)"), QStringLiteral("%1 (код %2)")}.arg(
+        UserText{text ? QString::fromUtf8(text) : QStringLiteral("speech failed"),
+                 russianFailure(code)},
+        QString::number(code));
 }

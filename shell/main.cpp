@@ -13,10 +13,12 @@ int main(int argc, char** argv) {
 
     SystemTime time;
     SecondTicker ticker(time);
-    SpeechBackends speech(QApplication::applicationDirPath(), tellUser);
+    UserMessages messages;
+    SpeechBackends speech(QApplication::applicationDirPath(), messages.reporter());
     SettingsStore settings;
-    settings.setFailureReporter(tellUser);
+    settings.setFailureReporter(messages.reporter());
     Form1 form({time, ticker, speech, settings});
+    messages.followLanguageOf(form.Param);
     ticker.start();
     form.show();
     return app.exec();
