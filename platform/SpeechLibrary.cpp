@@ -70,7 +70,10 @@ std::optional<UserText> SpeechLibrary::load() {
 }
 
 std::optional<UserText> SpeechLibrary::resolve() {
-    if (!library_.load()) return UserText::same(library_.errorString());
+    if (!library_.load())
+        return UserText{QStringLiteral("the library cannot be loaded (%1)"),
+                        QStringLiteral("библиотеку не удаётся загрузить (%1)")}
+            .arg(library_.errorString());
     speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
     if (speak_) {
         errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));

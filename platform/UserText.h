@@ -10,9 +10,6 @@ struct UserText {
     QString english;
     QString russian;
 
-    // A text that reads the same in both languages: a file name, a system's own message.
-    static UserText same(const QString& text) { return {text, text}; }
-
     // Russian under the language code "rus", English under any other.
     const QString& in(const QString& languageCode) const {
         return languageCode == u"rus" ? russian : english;
