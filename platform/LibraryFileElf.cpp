@@ -2,6 +2,7 @@
 #include <link.h>
 
 #include <QFile>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
