@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "platform/LibraryFile.h"
+#include "platform/LibraryImage.h"
 
 namespace {
 
@@ -25,17 +25,9 @@ QString russianFailure(int code) {
     return QStringLiteral("сбой речи");
 }
 
-// Why the file at `path` cannot be loaded before the loader has touched it.
-std::optional<UserText> fileProblem(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
-        return UserText{QStringLiteral("the file does not exist"),
-                        QStringLiteral("файл не найден")};
-    if (!file.open(QIODevice::ReadOnly))
-        return UserText{QStringLiteral("the file cannot be read (%1)"),
-                        QStringLiteral("файл не читается (%1)")}
-            .arg(file.errorString());
-    return libraryFileProblem(file);
+UserText withoutSpeak() {
+    return {QStringLiteral("the library has no Speak function"),
+            QStringLiteral("в библиотеке нет функции Speak")};
 }
 
 }  // namespace
@@ -51,7 +43,7 @@ QString speechLibraryFileName(const QString& baseName) {
 }
 
 SpeechLibrary::SpeechLibrary(const QString& directory, const QString& baseName)
-    : library_(QDir(directory).filePath(speechLibraryFileName(baseName))) {}
+    : path_(QDir(directory).filePath(speechLibraryFileName(baseName))) {}
 
 SpeechLibrary::Outcome SpeechLibrary::Speak() {
     if (!speak_)
@@ -62,26 +54,30 @@ SpeechLibrary::Outcome SpeechLibrary::Speak() {
 }
 
 std::optional<UserText> SpeechLibrary::load() {
-    std::optional<UserText> problem = fileProblem(library_.fileName());
-    if (!problem) problem = resolve();
-    // QLibrary remembers a failed load; setting the name afresh makes the next call look again.
-    if (problem) library_.setFileName(library_.fileName());
-    return problem;
-}
+    if (!QFile::exists(path_))
+        return UserText{QStringLiteral("the file does not exist"),
+                        QStringLiteral("файл не найден")};
+    LibraryImage image(path_);
+    if (image.problem()) return image.problem();
+    // Each load keeps a copy for good, so the same file is not loaded again to
+    // learn again that it has no Speak.
+    if (image.digest() == withoutSpeakDigest_) return withoutSpeak();
 
-std::optional<UserText> SpeechLibrary::resolve() {
+    // Setting the name afresh also makes QLibrary forget an earlier failure.
+    library_.setFileName(image.loadPath());
     if (!library_.load())
         return UserText{QStringLiteral("the library cannot be loaded (%1)"),
                         QStringLiteral("библиотеку не удаётся загрузить (%1)")}
             .arg(library_.errorString());
+    image.keepLoaded();
     speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
     if (speak_) {
         errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
         return std::nullopt;
     }
     library_.unload();
-    return UserText{QStringLiteral("the library has no Speak function"),
-                    QStringLiteral("в библиотеке нет функции Speak")};
+    withoutSpeakDigest_ = image.digest();
+    return withoutSpeak();
 }
 
 UserText SpeechLibrary::failureText(int code) const {

@@ -1,12 +1,13 @@
-// Shared libraries in ELF, as Linux and the BSDs have them.
+// Shared libraries in ELF, loaded from a private copy in memory.
 #include <link.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
-#include "platform/LibraryFile.h"
+#include "platform/LibraryImage.h"
 
 // The linker puts the ELF header of the program itself here: it names the
 // processor and the word size that every library loaded into it must share.
@@ -51,23 +52,26 @@ bool sameMachine(const Header& header) {
            header.e_ident[EI_DATA] == ours.e_ident[EI_DATA] && header.e_machine == ours.e_machine;
 }
 
-// The furthest byte that the headers say the file holds.
-quint64 neededSize(const Header& header, const std::vector<ProgramHeader>& segments) {
+// The furthest byte that the headers say the file holds; the program header
+// table is known to lie inside `bytes`.
+quint64 neededSize(const Header& header, const QByteArray& bytes) {
     quint64 needed = endOf(header.e_shoff, header.e_shnum, header.e_shentsize);
-    for (const ProgramHeader& segment : segments)
+    for (int i = 0; i < header.e_phnum; ++i) {
+        ProgramHeader segment;
+        std::memcpy(&segment, bytes.constData() + header.e_phoff + i * sizeof segment,
+                    sizeof segment);
         if (segment.p_type != PT_NULL)
             needed = std::max(needed, endOf(segment.p_offset, 1, segment.p_filesz));
+    }
     return needed;
 }
 
-}  // namespace
-
-std::optional<UserText> libraryFileProblem(QFile& file) {
-    const qint64 size = file.size();
-    Header header{};
-    const qint64 got = file.read(reinterpret_cast<char*>(&header), sizeof header);
-    if (got < SELFMAG || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) return notALibrary();
-    if (got < qint64(sizeof header)) return cutShort(size, sizeof header);
+std::optional<UserText> libraryProblem(const QByteArray& bytes) {
+    if (bytes.size() < SELFMAG || std::memcmp(bytes.constData(), ELFMAG, SELFMAG) != 0)
+        return notALibrary();
+    Header header;
+    if (bytes.size() < qsizetype(sizeof header)) return cutShort(bytes.size(), sizeof header);
+    std::memcpy(&header, bytes.constData(), sizeof header);
     if (!sameMachine(header))
         return UserText{QStringLiteral("the library is built for another kind of processor"),
                         QStringLiteral("библиотека собрана для процессора другого типа")};
@@ -75,12 +79,50 @@ std::optional<UserText> libraryFileProblem(QFile& file) {
         return notALibrary();
 
     const quint64 tableEnd = endOf(header.e_phoff, header.e_phnum, sizeof(ProgramHeader));
-    if (auto problem = problemIfPast(tableEnd, size)) return problem;
-    std::vector<ProgramHeader> segments(header.e_phnum);
-    const qint64 tableSize = qint64(segments.size() * sizeof(ProgramHeader));
-    if (!file.seek(qint64(header.e_phoff)) ||
-        file.read(reinterpret_cast<char*>(segments.data()), tableSize) != tableSize)
-        return cutShort(size, tableEnd);
+    if (auto problem = problemIfPast(tableEnd, bytes.size())) return problem;
+    return problemIfPast(neededSize(header, bytes), bytes.size());
+}
 
-    return problemIfPast(neededSize(header, segments), size);
+// A private in-memory file holding `bytes`, or -1 where none can be made.
+int privateCopy(const QByteArray& bytes) {
+    const int fd = memfd_create("speech-library", MFD_CLOEXEC);
+    if (fd < 0) return -1;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            ::close(fd);
+            return -1;
+        }
+        done += written;
+    }
+    return fd;
+}
+
+}  // namespace
+
+LibraryImage::LibraryImage(const QString& path) : path_(path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem_ = unreadableLibrary(file.errorString());
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    problem_ = file.error() == QFileDevice::NoError ? libraryProblem(bytes)
+                                                    : unreadableLibrary(file.errorString());
+    digest_ = qHash(bytes);
+    // Without a copy the checked file itself is loaded: a damaged one is still
+    // refused, only the library in use is no longer shielded from later changes.
+    if (!problem_) copy_ = privateCopy(bytes);
+}
+
+LibraryImage::~LibraryImage() {
+    if (copy_ >= 0) ::close(copy_);
+}
+
+QString LibraryImage::loadPath() const {
+    return copy_ >= 0 ? QStringLiteral("/proc/self/fd/%1").arg(copy_) : path_;
+}
+
+void LibraryImage::keepLoaded() {
+    copy_ = -1;
 }
