@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir settingsDir;
     SettingsStore settings(settingsDir.path());
-    SpeechBackends speech(QApplication::applicationDirPath(), [](const QString&) {});
+    SpeechBackends speech(QApplication::applicationDirPath(), [](const UserText&) {});
     SystemTrayIcon tray;
     Form1 form({time, ticker, speech, settings, tray, {}});
     form.Param.setText(QString());  // the checks run, nothing is said

@@ -55,15 +55,21 @@ QByteArray contentsOf(const QString& file) {
 // QSettings would wait forever on a pipe, or on a lock it cannot take or clear,
 // and it may write whenever it opens the file (it saves what an earlier failed
 // write left unsaved), so such a place is not opened at all.
-QString blockedReason(const QString& file) {
-    if (file.isEmpty()) return {};
+std::optional<UserText> blockedReason(const QString& file) {
+    if (file.isEmpty()) return std::nullopt;
     const QFileInfo info(file);
-    if (info.isDir()) return QStringLiteral("it is a folder, not a file");
-    if (info.exists() && !info.isFile()) return QStringLiteral("it is not a regular file");
+    if (info.isDir())
+        return UserText{QStringLiteral("it is a folder, not a file"),
+                        QStringLiteral("это папка, а не файл")};
+    if (info.exists() && !info.isFile())
+        return UserText{QStringLiteral("it is not a regular file"),
+                        QStringLiteral("это не обычный файл")};
     const QFileInfo lock(file + QStringLiteral(".lock"));
     if (lock.exists() && !lock.isFile())
-        return QStringLiteral("its lock file \"%1\" is not a regular file").arg(lock.filePath());
-    return {};
+        return UserText{QStringLiteral("its lock file \"%1\" is not a regular file"),
+                        QStringLiteral("его файл блокировки \"%1\" не является обычным файлом")}
+            .arg(lock.filePath());
+    return std::nullopt;
 }
 
 // A program killed while it takes the lock leaves a lock file that names no
@@ -85,38 +91,49 @@ void removeOwnerlessLock(const QString& file) {
 #endif
 }
 
-QString missingFolderReason(const QString& folder) {
+UserText missingFolderReason(const QString& folder) {
     QFileInfo existing(folder);
     while (!existing.exists() && !existing.isRoot()) existing.setFile(existing.absolutePath());
     if (existing.exists() && !existing.isDir())
-        return QStringLiteral("\"%1\" is a file, not a folder").arg(existing.filePath());
-    return QStringLiteral("the folder \"%1\" cannot be created").arg(folder);
+        return UserText{QStringLiteral("\"%1\" is a file, not a folder"),
+                        QStringLiteral("\"%1\" — это файл, а не папка")}
+            .arg(existing.filePath());
+    return UserText{QStringLiteral("the folder \"%1\" cannot be created"),
+                    QStringLiteral("папку \"%1\" не удаётся создать")}
+        .arg(folder);
+}
+
+UserText cannotWrite(const QFileDevice& file) {
+    return UserText{QStringLiteral("the file cannot be written (%1)"),
+                    QStringLiteral("в файл не удаётся записать (%1)")}
+        .arg(file.errorString());
 }
 
 // Repeats what a save does, a temporary file next to the real one filled with
 // as much as the save needs, to learn what the system objects to. The probe is
 // never committed, so the real file is not touched.
-QString probeReason(const QString& file) {
+std::optional<UserText> probeReason(const QString& file) {
     QSaveFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QStringLiteral("the file cannot be written (%1)").arg(probe.errorString());
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return cannotWrite(probe);
     const QByteArray block(QFileInfo(file).size() + 4096, ' ');
     for (qint64 done = 0; done < block.size();) {
         const qint64 written = probe.write(block.constData() + done, block.size() - done);
-        if (written <= 0)
-            return QStringLiteral("the file cannot be written (%1)").arg(probe.errorString());
+        if (written <= 0) return cannotWrite(probe);
         done += written;
     }
-    return {};
+    return std::nullopt;
 }
 
-QString writeFailureReason(const QString& file) {
-    if (file.isEmpty()) return QStringLiteral("the registry refused the change");
-    if (QString reason = blockedReason(file); !reason.isEmpty()) return reason;
+UserText writeFailureReason(const QString& file) {
+    if (file.isEmpty())
+        return {QStringLiteral("the registry refused the change"),
+                QStringLiteral("реестр не принял изменение")};
+    if (std::optional<UserText> reason = blockedReason(file)) return *reason;
     const QString folder = QFileInfo(file).absolutePath();
     if (!QFileInfo(folder).isDir()) return missingFolderReason(folder);
-    if (QString reason = probeReason(file); !reason.isEmpty()) return reason;
-    return QStringLiteral("the new file could not be written in full");
+    if (std::optional<UserText> reason = probeReason(file)) return *reason;
+    return {QStringLiteral("the new file could not be written in full"),
+            QStringLiteral("новый файл не удалось записать полностью")};
 }
 
 }  // namespace
@@ -162,7 +179,7 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
         const auto value = unsaved->constFind(idOf(section, key));
         if (value != unsaved->constEnd()) return value->text;
     }
-    if (!blockedReason(iniFile(application)).isEmpty()) return defaultValue;
+    if (blockedReason(iniFile(application))) return defaultValue;
 
     const auto settings = open(application);
     settings->beginGroup(section);
@@ -181,36 +198,41 @@ void SettingsStore::SaveSetting(const QString& application, const QString& secti
 bool SettingsStore::namesAreValid(const QString& application, const QString& section,
                                   const QString& key) const {
     if (isValidName(application) && isValidName(section) && isValidName(key)) return true;
-    report(QStringLiteral("Setting names must be non-empty and free of \"/\" and \"\\\": "
-                          "application \"%1\", section \"%2\", key \"%3\".")
+    report(UserText{QStringLiteral("Setting names must be non-empty and free of \"/\" and "
+                                   "\"\\\": application \"%1\", section \"%2\", key \"%3\"."),
+                    QStringLiteral("Имена настроек не могут быть пустыми или содержать \"/\" и "
+                                   "\"\\\": приложение \"%1\", раздел \"%2\", ключ \"%3\".")}
                .arg(application, section, key));
     return false;
 }
 
 void SettingsStore::saveUnsaved() {
-    QString failure;
+    std::optional<UserText> failure;
     for (auto it = unsaved_.begin(); it != unsaved_.end();) {
-        QString reason;
+        UserText reason;
         if (save(it.key(), it.value(), &reason)) {
             it = unsaved_.erase(it);
             continue;
         }
-        if (failure.isEmpty())
-            failure = QStringLiteral(
-                          "Cannot save the settings to \"%1\": %2. The program goes on with the "
-                          "new values and tries again at the next save.")
+        if (!failure)
+            failure = UserText{QStringLiteral("Cannot save the settings to \"%1\": %2. The program "
+                                              "goes on with the new values and tries again at the "
+                                              "next save."),
+                               QStringLiteral("Не удаётся сохранить настройки в \"%1\": %2. "
+                                              "Программа продолжает работу с новыми значениями и "
+                                              "попробует снова при следующем сохранении.")}
                           .arg(location(it.key()), reason);
         ++it;
     }
-    if (!failure.isEmpty() && !failing_) report(failure);
-    failing_ = !failure.isEmpty();
+    if (failure && !failing_) report(*failure);
+    failing_ = failure.has_value();
 }
 
 bool SettingsStore::save(const QString& application, const UnsavedValues& values,
-                         QString* reason) const {
+                         UserText* reason) const {
     const QString file = iniFile(application);
-    if (QString blocked = blockedReason(file); !blocked.isEmpty()) {
-        *reason = blocked;
+    if (std::optional<UserText> blocked = blockedReason(file)) {
+        *reason = *blocked;
         return false;
     }
     removeOwnerlessLock(file);
@@ -241,9 +263,9 @@ bool SettingsStore::save(const QString& application, const UnsavedValues& values
     return false;
 }
 
-void SettingsStore::report(const QString& message) const {
+void SettingsStore::report(const UserText& message) const {
     if (reporter_)
         reporter_(message);
     else
-        qWarning().noquote() << message;
+        qWarning().noquote() << message.english;
 }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "platform/UserText.h"
+
 class QSettings;
 
 // The per-user store of the program's remembered choices: texts addressed by
@@ -21,7 +23,7 @@ class QSettings;
 // and each later SaveSetting tries again to save everything still unsaved.
 class SettingsStore {
   public:
-    using FailureReporter = std::function<void(const QString& message)>;
+    using FailureReporter = UserReport;
 
     // rootDir is the folder that holds the INI files; empty means the user's own
     // store (the configuration folder, or the registry on Windows).
@@ -54,8 +56,8 @@ class SettingsStore {
     bool namesAreValid(const QString& application, const QString& section,
                        const QString& key) const;
     void saveUnsaved();
-    bool save(const QString& application, const UnsavedValues& values, QString* reason) const;
-    void report(const QString& message) const;
+    bool save(const QString& application, const UnsavedValues& values, UserText* reason) const;
+    void report(const UserText& message) const;
 
     QString root_;
     FailureReporter reporter_;

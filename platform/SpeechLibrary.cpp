@@ -1,7 +1,36 @@
 #include "platform/SpeechLibrary.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+
+#include "platform/LibraryImage.h"
+
+namespace {
+
+// The codes the speech libraries return, in Russian; their SpeakErrorText
+// gives only English.
+QString russianFailure(int code) {
+    switch (code) {
+        case 1:
+            return QStringLiteral("нет доступного звукового устройства");
+        case 2:
+            return QStringLiteral("не установлены голосовые данные синтезатора речи");
+        case 3:
+            return QStringLiteral("сбой синтезатора речи");
+        case 4:
+            return QStringLiteral("звук не удалось воспроизвести");
+        case 5:
+            return QStringLiteral("время не удалось выразить словами");
+    }
+    return QStringLiteral("сбой речи");
+}
+
+UserText withoutSpeak() {
+    return {QStringLiteral("the library has no Speak function"),
+            QStringLiteral("в библиотеке нет функции Speak")};
+}
+
+}  // namespace
 
 QString speechLibraryFileName(const QString& baseName) {
 #if defined(Q_OS_WIN)
@@ -14,35 +43,47 @@ QString speechLibraryFileName(const QString& baseName) {
 }
 
 SpeechLibrary::SpeechLibrary(const QString& directory, const QString& baseName)
-    : library_(QDir(directory).filePath(speechLibraryFileName(baseName))) {}
+    : path_(QDir(directory).filePath(speechLibraryFileName(baseName))) {}
 
 SpeechLibrary::Outcome SpeechLibrary::Speak() {
-    QString reason;
-    if (!speak_ && !load(&reason)) return {false, reason};
+    if (!speak_)
+        if (std::optional<UserText> problem = load()) return {false, *problem};
     const int code = speak_();
     if (code == 0) return {true, {}};
     return {false, failureText(code)};
 }
 
-bool SpeechLibrary::load(QString* reason) {
-    if (!QFileInfo::exists(library_.fileName())) {
-        *reason = QStringLiteral("the file does not exist");
-    } else if (!library_.load()) {
-        *reason = library_.errorString();
-    } else if ((speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak")))) {
+std::optional<UserText> SpeechLibrary::load() {
+    if (!QFile::exists(path_))
+        return UserText{QStringLiteral("the file does not exist"),
+                        QStringLiteral("файл не найден")};
+    LibraryImage image(path_);
+    if (image.problem()) return image.problem();
+    // Each load keeps a copy for good, so the same file is not loaded again to
+    // learn again that it has no Speak.
+    if (image.digest() == withoutSpeakDigest_) return withoutSpeak();
+
+    // Setting the name afresh also makes QLibrary forget an earlier failure.
+    library_.setFileName(image.loadPath());
+    if (!library_.load())
+        return UserText{QStringLiteral("the library cannot be loaded (%1)"),
+                        QStringLiteral("библиотеку не удаётся загрузить (%1)")}
+            .arg(library_.errorString());
+    image.keepLoaded();
+    speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
+    if (speak_) {
         errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
-        return true;
-    } else {
-        *reason = QStringLiteral("the library has no Speak function");
-        library_.unload();
+        return std::nullopt;
     }
-    // QLibrary remembers a failed load; setting the name afresh makes the next call look again.
-    library_.setFileName(library_.fileName());
-    return false;
+    library_.unload();
+    withoutSpeakDigest_ = image.digest();
+    return withoutSpeak();
 }
 
-QString SpeechLibrary::failureText(int code) const {
+UserText SpeechLibrary::failureText(int code) const {
     const char* text = errorText_ ? errorText_(code) : nullptr;
-    const QString what = text ? QString::fromUtf8(text) : QStringLiteral("speech failed");
-    return QStringLiteral("%1 (code %2)").arg(what).arg(code);
+    return UserText{QStringLiteral("%1 (code %2)"), QStringLiteral("%1 (код %2)")}.arg(
+        UserText{text ? QString::fromUtf8(text) : QStringLiteral("speech failed"),
+                 russianFailure(code)},
+        QString::number(code));
 }

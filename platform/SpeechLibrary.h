@@ -2,13 +2,18 @@
 
 #include <QLibrary>
 #include <QString>
+#include <optional>
+
+#include "platform/UserText.h"
 
 // One speech library, loaded by its file name at the first call and kept
 // loaded. Its entry points are
 //     extern "C" int Speak(void);                     0 when the time was said
 //     extern "C" const char* SpeakErrorText(int code); optional, for messages
-// A library that cannot be loaded or has no Speak is let go again, so that a
-// later call finds it once it has been installed.
+// A file that is missing, damaged, built for another processor or without
+// Speak is never kept, so that a later call finds it once it has been put
+// right; a damaged file is refused before it is loaded at all, and the library
+// in use is loaded from a private copy that changes to its file cannot reach.
 class SpeechLibrary {
   public:
     // `baseName` is the library's name without prefix or suffix ("Eng").
@@ -16,20 +21,22 @@ class SpeechLibrary {
 
     struct Outcome {
         bool spoken;
-        QString reason;  // why not, when not spoken
+        UserText reason;  // why not, when not spoken
     };
     Outcome Speak();
 
-    QString filePath() const { return library_.fileName(); }
+    QString filePath() const { return path_; }
 
   private:
-    bool load(QString* reason);
-    QString failureText(int code) const;
+    std::optional<UserText> load();
+    UserText failureText(int code) const;
 
     using SpeakFunction = int (*)();
     using ErrorTextFunction = const char* (*)(int);
 
+    QString path_;
     QLibrary library_;
+    std::optional<size_t> withoutSpeakDigest_;  // the last file found without Speak
     SpeakFunction speak_ = nullptr;
     ErrorTextFunction errorText_ = nullptr;
 };

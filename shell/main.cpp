@@ -35,11 +35,16 @@ int main(int argc, char** argv) {
 
     SystemTime time;
     SecondTicker ticker(time);
-    SpeechBackends speech(speechLibraryFolder(QApplication::applicationDirPath()), tellUser);
+    UserMessages messages;
+    SpeechBackends speech(speechLibraryFolder(QApplication::applicationDirPath()),
+                          messages.reporter());
     SettingsStore settings;
-    settings.setFailureReporter(tellUser);
+    settings.setFailureReporter(messages.reporter());
     SystemTrayIcon tray;
-    Form1Instance form1({time, ticker, speech, settings, tray, endProgram});
+    // Messages follow the interface language from the main window's first moment,
+    // so a failed greeting is told in the language of the greeting.
+    Form1Instance form1({time, ticker, speech, settings, tray, endProgram},
+                        [&messages](Form1& form) { messages.followLanguageOf(form.Param); });
 
     // Logging out, shutting down or being told to end closes the main window,
     // which runs the exit step once: nothing the user chose is lost.

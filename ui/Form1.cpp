@@ -29,8 +29,9 @@ void Form1::layOutWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Horalo "));
     // A fixed-size window: no maximise button and no resize grip.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     // Shown minimised, the window goes straight to the notification area. The
     // state is only recorded here: telling a window system about a window that
     // is not shown yet would come back later as a stale state change.

@@ -12,3 +12,12 @@ void tellUser(const QString& text) {
     box->setAttribute(Qt::WA_QuitOnClose, false);
     box->show();
 }
+
+void tellUser(const UserText& text, const QString& languageCode) {
+    tellUser(text.in(languageCode));
+}
+
+UserReport UserMessages::reporter() const {
+    return
+        [this](const UserText& text) { tellUser(text, language_ ? language_->text() : QString()); };
+}

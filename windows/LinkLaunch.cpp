@@ -7,15 +7,13 @@ namespace {
 
 enum class LaunchFailure { Refused, NoProgram };
 
-// Russian when the interface is Russian, English otherwise.
 void tellLaunchFailure(LaunchFailure failure, const QString& languageCode) {
-    const bool russian = languageCode == u"rus";
-    if (failure == LaunchFailure::Refused)
-        tellUser(russian ? QStringLiteral("Ссылку нельзя открыть: это не адрес сайта.")
-                         : QStringLiteral("The link cannot be opened: it is not a web address."));
-    else
-        tellUser(russian ? QStringLiteral("На компьютере нет программы, открывающей эту ссылку.")
-                         : QStringLiteral("No program on this computer opens this link."));
+    const UserText refused{QStringLiteral("The link cannot be opened: it is not a web address."),
+                           QStringLiteral("Ссылку нельзя открыть: это не адрес сайта.")};
+    const UserText noProgram{
+        QStringLiteral("No program on this computer opens this link."),
+        QStringLiteral("На компьютере нет программы, открывающей эту ссылку.")};
+    tellUser(failure == LaunchFailure::Refused ? refused : noProgram, languageCode);
 }
 
 void open(const QUrl& url, LinkLauncher& launcher, const QString& languageCode) {

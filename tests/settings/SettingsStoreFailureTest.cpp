@@ -23,6 +23,9 @@ TEST_F(FailedWrite, IsReportedOncePerStreakKeptInMemoryAndRetried) {
     EXPECT_TRUE(reports[0].contains(file)) << qPrintable(reports[0]);
     EXPECT_TRUE(reports[0].contains(QString("\"%1\" is a file, not a folder").arg(root)))
         << qPrintable(reports[0]);
+    EXPECT_TRUE(russianReports[0].startsWith("Не удаётся сохранить настройки"));
+    EXPECT_TRUE(russianReports[0].contains(QString("\"%1\" — это файл, а не папка").arg(root)))
+        << qPrintable(russianReports[0]);
     EXPECT_EQ(blocked.GetSetting("Zef", "Options", "interval", ""), "30 минут");
 
     blocked.SaveSetting("Zef", "Options", "Language", "rus");

@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     SettingsStore store(QString::fromLocal8Bit(argv[1]));
-    store.setFailureReporter([](const QString& message) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+    store.setFailureReporter([](const UserText& message) {
+        std::fprintf(stderr, "%s\n", qPrintable(message.english));
         std::exit(1);
     });
     const QStringList texts{"15 минут", "30 минут", "60 минут"};

@@ -29,7 +29,10 @@ class StoreTest : public testing::Test {
     StoreTest() { watch(store); }
 
     void watch(SettingsStore& s) {
-        s.setFailureReporter([this](const QString& message) { reports << message; });
+        s.setFailureReporter([this](const UserText& message) {
+            reports << message.english;
+            russianReports << message.russian;
+        });
     }
     QString get(const QString& key, const QString& fallback = {}) const {
         return store.GetSetting("Zef", "Options", key, fallback);
@@ -42,4 +45,5 @@ class StoreTest : public testing::Test {
     QTemporaryDir dir;
     SettingsStore store{dir.path()};
     QStringList reports;
+    QStringList russianReports;
 };

@@ -32,7 +32,8 @@ class StartUp : public testing::Test {
     QStringList messages;
     ManualTime time{QTime(13, 0, 0)};
     SecondTicker ticker{time};
-    SpeechBackends speech{recordingSpeechDir(), [this](const QString& m) { messages.append(m); }};
+    SpeechBackends speech{recordingSpeechDir(),
+                          [this](const UserText& m) { messages.append(m.english); }};
     QTemporaryDir settingsDir;
     SettingsStore settings{settingsDir.path()};
     ManualTray tray;

@@ -16,9 +16,9 @@ class Form1Test : public testing::Test {
     // `settingsFolder` is where the store keeps its file, inside a fresh temporary folder.
     explicit Form1Test(const QString& speechDir = recordingSpeechDir(),
                        const QString& settingsFolder = u"config"_qs)
-        : speech(speechDir, [this](const QString& m) { messages.append(m); }),
+        : speech(speechDir, [this](const UserText& m) { messages.append(m.english); }),
           settingsRoot(settingsDir.filePath(settingsFolder)) {
-        settings.setFailureReporter([this](const QString& m) { messages.append(m); });
+        settings.setFailureReporter([this](const UserText& m) { messages.append(m.english); });
     }
 
     // Lets time pass up to `t` and runs the pass that the change of second brings.
