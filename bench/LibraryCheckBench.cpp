@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/LibraryImage.h"
+#include "LibraryImage.h"
 
 namespace {
 

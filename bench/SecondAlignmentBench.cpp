@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/SpeechBackend.h"
-#include "platform/SecondTicker.h"
-#include "platform/SettingsStore.h"
-#include "platform/SystemTrayIcon.h"
-#include "ui/Form1.h"
+#include "Form1.h"
+#include "SecondTicker.h"
+#include "SettingsStore.h"
+#include "SpeechBackend.h"
+#include "SystemTrayIcon.h"
 
 namespace {
 

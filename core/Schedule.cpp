@@ -1,8 +1,8 @@
-#include "core/Schedule.h"
+#include "Schedule.h"
 
 #include <QTime>
 
-#include "core/TimeText.h"
+#include "TimeText.h"
 
 namespace {
 

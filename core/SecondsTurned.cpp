@@ -1,8 +1,8 @@
-#include "core/SecondsTurned.h"
+#include "SecondsTurned.h"
 
 #include <cstdlib>
 
-#include "core/TimeText.h"
+#include "TimeText.h"
 
 namespace {
 

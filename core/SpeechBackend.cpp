@@ -1,4 +1,4 @@
-#include "core/SpeechBackend.h"
+#include "SpeechBackend.h"
 
 SpeechBackend::SpeechBackend(UserText unavailable, const QString& directory,
                              const QString& baseName, UserReport report)

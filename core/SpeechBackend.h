@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "platform/SpeechLibrary.h"
-#include "platform/UserText.h"
+#include "SpeechLibrary.h"
+#include "UserText.h"
 
 // The speech library of one language as the program uses it: a call that
 // cannot be made, or that fails, is reported to the user once per failure

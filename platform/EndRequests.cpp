@@ -1,4 +1,4 @@
-#include "platform/EndRequests.h"
+#include "EndRequests.h"
 
 #include <QtGlobal>
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "platform/UserText.h"
+#include "UserText.h"
 
 // The bytes of a shared library, readied for loading. A library is mapped into
 // the process, and touching a mapped page past the end of a file cut short

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/LibraryImage.h"
+#include "LibraryImage.h"
 
 // The linker puts the ELF header of the program itself here: it names the
 // processor and the word size that every library loaded into it must share.

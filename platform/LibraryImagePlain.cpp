@@ -2,7 +2,7 @@
 // loader is the only judge there, and the file on disk is loaded as it is.
 #include <QFile>
 
-#include "platform/LibraryImage.h"
+#include "LibraryImage.h"
 
 LibraryImage::LibraryImage(const QString& path) : path_(path) {
     QFile file(path);

@@ -1,4 +1,4 @@
-#include "platform/LinkLauncher.h"
+#include "LinkLauncher.h"
 
 #include <QDesktopServices>
 

@@ -1,8 +1,8 @@
-#include "platform/SecondTicker.h"
+#include "SecondTicker.h"
 
 #include <algorithm>
 
-#include "platform/SecondTimer.h"
+#include "SecondTimer.h"
 
 namespace {
 // Fire this long after the second changes, so that the time read in the pass

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "platform/TimeSource.h"
+#include "TimeSource.h"
 
 class SecondTimer;
 

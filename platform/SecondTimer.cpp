@@ -1,6 +1,6 @@
-#include "platform/SecondTimer.h"
+#include "SecondTimer.h"
 
-#include "platform/SecondTicker.h"
+#include "SecondTicker.h"
 
 SecondTimer::SecondTimer(bool enabled) : enabled_(enabled) {}
 

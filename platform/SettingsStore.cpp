@@ -1,4 +1,4 @@
-#include "platform/SettingsStore.h"
+#include "SettingsStore.h"
 
 #include <QDebug>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/UserText.h"
+#include "UserText.h"
 
 class QSettings;
 

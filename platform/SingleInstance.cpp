@@ -1,4 +1,4 @@
-#include "platform/SingleInstance.h"
+#include "SingleInstance.h"
 
 #include <QCryptographicHash>
 #include <QDir>

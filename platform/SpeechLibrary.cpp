@@ -1,9 +1,9 @@
-#include "platform/SpeechLibrary.h"
+#include "SpeechLibrary.h"
 
 #include <QDir>
 #include <QFile>
 
-#include "platform/LibraryImage.h"
+#include "LibraryImage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "platform/UserText.h"
+#include "UserText.h"
 
 // One speech library, loaded by its file name at the first call and kept
 // loaded. Its entry points are

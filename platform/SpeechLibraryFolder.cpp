@@ -1,9 +1,9 @@
-#include "platform/SpeechLibraryFolder.h"
+#include "SpeechLibraryFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "platform/SpeechLibrary.h"
+#include "SpeechLibrary.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/SystemTrayIcon.h"
+#include "SystemTrayIcon.h"
 
 namespace {
 

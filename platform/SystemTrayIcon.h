@@ -3,7 +3,7 @@
 #include <QSystemTrayIcon>
 #include <optional>
 
-#include "platform/TrayIcon.h"
+#include "TrayIcon.h"
 
 // The notification-area icon of the desktop the program runs on.
 class SystemTrayIcon final : public TrayIcon {

@@ -1,18 +1,18 @@
 #include <QApplication>
 
-#include "core/SpeechBackend.h"
-#include "platform/EndRequests.h"
-#include "platform/LinkLauncher.h"
-#include "platform/SecondTicker.h"
-#include "platform/SettingsStore.h"
-#include "platform/SingleInstance.h"
-#include "platform/SpeechLibraryFolder.h"
-#include "platform/SystemTrayIcon.h"
-#include "platform/TimeSource.h"
-#include "ui/Form1Instance.h"
-#include "ui/UserMessage.h"
-#include "windows/HelpWindows.h"
-#include "windows/Форма2.h"
+#include "EndRequests.h"
+#include "Form1Instance.h"
+#include "HelpWindows.h"
+#include "LinkLauncher.h"
+#include "SecondTicker.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "SpeechBackend.h"
+#include "SpeechLibraryFolder.h"
+#include "SystemTrayIcon.h"
+#include "TimeSource.h"
+#include "UserMessage.h"
+#include "Форма2.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "ui/Form1.h"
+#include "Form1.h"
 
 #include <QApplication>
 #include <QLayout>
 
-#include "core/TimeText.h"
-#include "ui/Twips.h"
+#include "TimeText.h"
+#include "Twips.h"
 
 Form1::Form1(const Form1Services& services)
     : time_(services.time),

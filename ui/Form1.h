@@ -10,14 +10,14 @@
 #include <QStringList>
 #include <functional>
 
-#include "core/SecondsTurned.h"
-#include "core/SpeechBackend.h"
-#include "core/TimeText.h"
-#include "platform/SecondTicker.h"
-#include "platform/SecondTimer.h"
-#include "platform/SettingsStore.h"
-#include "platform/TimeSource.h"
-#include "platform/TrayIcon.h"
+#include "SecondTicker.h"
+#include "SecondTimer.h"
+#include "SecondsTurned.h"
+#include "SettingsStore.h"
+#include "SpeechBackend.h"
+#include "TimeSource.h"
+#include "TimeText.h"
+#include "TrayIcon.h"
 
 // What the main window needs from outside.
 struct Form1Services {

@@ -1,6 +1,6 @@
 #include <QKeyEvent>
 
-#include "ui/Form1.h"
+#include "Form1.h"
 
 void Form1::connectClicks() {
     connect(&saytime, &QAction::triggered, this, [this] { saytime_Click(); });

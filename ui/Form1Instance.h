@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "ui/Form1.h"
+#include "Form1.h"
 
 // The main window as the rest of the program uses it: the first use creates
 // it, hidden, and runs its whole load step before that use takes effect.

@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "Form1.h"
 
 // A new choice in the combo box applies only here, at the next resize step.
 void Form1::ApplyInterval() {

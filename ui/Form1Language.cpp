@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "Form1.h"
 
 void Form1::eng_Click() {
     ApplyLanguage(QStringLiteral("eng"));

@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "Form1.h"
 
 // Turns the window as laid out into the window as the user left it. Each test
 // reads its holder as it stands at that moment.

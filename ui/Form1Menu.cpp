@@ -1,6 +1,6 @@
 #include <QMenuBar>
 
-#include "ui/Form1.h"
+#include "Form1.h"
 
 namespace {
 

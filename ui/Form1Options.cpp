@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "Form1.h"
 
 // Stores the interval and language in force, then resets both. The running
 // check stays until the interval is next applied.

@@ -1,7 +1,7 @@
 #include <QMouseEvent>
 #include <QWindow>
 
-#include "ui/Form1.h"
+#include "Form1.h"
 
 // Labels and frames have no click or pointer-move signals of their own: the
 // window watches their mouse events.

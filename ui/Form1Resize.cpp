@@ -1,6 +1,6 @@
 #include <QEvent>
 
-#include "ui/Form1.h"
+#include "Form1.h"
 
 void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);

@@ -1,6 +1,6 @@
-#include "core/Schedule.h"
-#include "core/TimeText.h"
-#include "ui/Form1.h"
+#include "Form1.h"
+#include "Schedule.h"
+#include "TimeText.h"
 
 void Form1::connectTimers() {
     const struct {

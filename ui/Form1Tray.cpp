@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "Form1.h"
 
 void Form1::TrayIcon_Click(TrayIcon::Click click) {
     if (click != TrayIcon::Click::Middle) RestoreFromTray();

@@ -1,6 +1,6 @@
 #include <QCloseEvent>
 
-#include "ui/Form1.h"
+#include "Form1.h"
 
 // Every way of closing the main window ends here: Exit, Esc, the close box,
 // the end of the session. The exit step runs once and is never cancelled.

@@ -1,4 +1,4 @@
-#include "ui/UserMessage.h"
+#include "UserMessage.h"
 
 #include <QMessageBox>
 #include <cstdio>

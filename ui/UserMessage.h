@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "platform/UserText.h"
+#include "UserText.h"
 
 // Tells the user about a problem the program goes on running with: a message
 // box that does not block the clock, and the same text on stderr.

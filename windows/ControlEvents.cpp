@@ -1,4 +1,4 @@
-#include "windows/ControlEvents.h"
+#include "ControlEvents.h"
 
 #include <QMouseEvent>
 

@@ -1,12 +1,12 @@
-#include "windows/Form2.h"
+#include "Form2.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QStringList>
 
-#include "windows/Addresses.h"
-#include "windows/ControlEvents.h"
-#include "windows/LinkLabel.h"
+#include "Addresses.h"
+#include "ControlEvents.h"
+#include "LinkLabel.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "windows/HelpWindow.h"
+#include "HelpWindow.h"
 
 // The About window: the product's name and version, the credits in the
 // interface language, a picture and the two links. Almost any click closes it.

@@ -1,11 +1,11 @@
-#include "windows/HelpWindow.h"
+#include "HelpWindow.h"
 
 #include <QApplication>
 
-#include "ui/Twips.h"
-#include "windows/Addresses.h"
-#include "windows/LinkLabel.h"
-#include "windows/LinkLaunch.h"
+#include "Addresses.h"
+#include "LinkLabel.h"
+#include "LinkLaunch.h"
+#include "Twips.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "platform/LinkLauncher.h"
-#include "ui/Form1.h"
-#include "windows/LinkLabel.h"
+#include "Form1.h"
+#include "LinkLabel.h"
+#include "LinkLauncher.h"
 
 // What the About and Rules windows share: a borderless black window at a fixed
 // first position, opened without an owner, unloaded by its close, and reading

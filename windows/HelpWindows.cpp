@@ -1,9 +1,9 @@
-#include "windows/HelpWindows.h"
+#include "HelpWindows.h"
 
 #include <QPointer>
 
-#include "windows/Form2.h"
-#include "windows/Форма1.h"
+#include "Form2.h"
+#include "Форма1.h"
 
 namespace {
 

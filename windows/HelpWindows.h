@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/LinkLauncher.h"
-#include "ui/Form1.h"
+#include "Form1.h"
+#include "LinkLauncher.h"
 
 // Lets the main window's About and Help items open the About and Rules
 // windows: modeless, without an owner, and only one of each at a time.

@@ -1,7 +1,7 @@
-#include "windows/LinkLaunch.h"
+#include "LinkLaunch.h"
 
-#include "ui/UserMessage.h"
-#include "windows/Addresses.h"
+#include "Addresses.h"
+#include "UserMessage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <optional>
 
-#include "platform/LinkLauncher.h"
+#include "LinkLauncher.h"
 
 // The web address a link caption stands for: an http or https address, with
 // "http://" assumed when the caption names no scheme. Nothing else is accepted,

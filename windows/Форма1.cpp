@@ -1,10 +1,10 @@
-#include "windows/Форма1.h"
+#include "Форма1.h"
 
 #include <QStringList>
 
-#include "windows/Addresses.h"
-#include "windows/ControlEvents.h"
-#include "windows/LinkLabel.h"
+#include "Addresses.h"
+#include "ControlEvents.h"
+#include "LinkLabel.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "windows/HelpWindow.h"
+#include "HelpWindow.h"
 
 // The Rules window: three rules for using the program in the interface
 // language, a picture and the two links. Only its button closes it.

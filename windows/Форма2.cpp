@@ -1,9 +1,8 @@
-#include "windows/Форма2.h"
+#include "Форма2.h"
 
-#include "ui/Twips.h"
+#include "Twips.h"
 
-Форма2::Форма2(SettingsStore& settings, Form1Instance& form1)
-    : settings_(settings), form1_(form1) {
+Форма2::Форма2(SettingsStore& settings, Form1Instance& form1) : settings_(settings), form1_(form1) {
     setObjectName(QStringLiteral("Форма2"));
     setWindowTitle(QStringLiteral("Форма2"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);

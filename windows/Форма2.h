@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "platform/SettingsStore.h"
-#include "ui/Form1Instance.h"
+#include "Form1Instance.h"
+#include "SettingsStore.h"
 
 // The splash window, the program's first window. Its start step decides, by
 // the stored show-logo flag, whether the title card stays up for six seconds;

@@ -2,8 +2,8 @@
 
 #include <QSet>
 
-#include "core/Schedule.h"
-#include "core/TimeText.h"
+#include "Schedule.h"
+#include "TimeText.h"
 
 namespace {
 

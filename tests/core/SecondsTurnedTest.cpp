@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ManualTime.h"
-#include "core/SecondsTurned.h"
+#include "SecondsTurned.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "SpeechBackend.h"
 #include "SpeechLog.h"
-#include "core/SpeechBackend.h"
 
 namespace {
 

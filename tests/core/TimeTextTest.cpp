@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/TimeText.h"
+#include "TimeText.h"
 
 TEST(TimeText, HourHasNoLeadingZeroMinutesAndSecondsHaveTwoDigits) {
     EXPECT_EQ(timeText(QTime(0, 0, 0)), u"0:00:00");

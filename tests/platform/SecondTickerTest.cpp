@@ -3,8 +3,8 @@
 #include <QTest>
 
 #include "ManualTime.h"
-#include "platform/SecondTicker.h"
-#include "platform/SecondTimer.h"
+#include "SecondTicker.h"
+#include "SecondTimer.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <future>
 
-#include "platform/SingleInstance.h"
+#include "SingleInstance.h"
 
 namespace {
 

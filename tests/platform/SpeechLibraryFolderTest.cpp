@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/SpeechLibrary.h"
-#include "platform/SpeechLibraryFolder.h"
+#include "SpeechLibrary.h"
+#include "SpeechLibraryFolder.h"
 
 namespace {
 

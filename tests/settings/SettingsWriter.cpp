@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/SettingsStore.h"
+#include "SettingsStore.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "platform/SettingsStore.h"
+#include "SettingsStore.h"
 
 // What a settings file holds on disk. It is read from a fresh copy: within one
 // process QSettings shares an in-memory image per path, and that image also

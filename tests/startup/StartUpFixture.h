@@ -4,11 +4,11 @@
 
 #include <QTemporaryDir>
 
+#include "Form1Instance.h"
 #include "ManualTime.h"
 #include "ManualTray.h"
 #include "SpeechLog.h"
-#include "ui/Form1Instance.h"
-#include "windows/Форма2.h"
+#include "Форма2.h"
 
 // The program as it starts: the splash window and the main window behind it,
 // on a settings file of the test's own, speaking through the recording

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TimeSource.h"
+#include "TimeSource.h"
 
 // A clock that stands still until the test moves it. `set` lets time pass up
 // to the given time of day, the monotonic clock with it; `setClock` changes the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TrayIcon.h"
+#include "TrayIcon.h"
 
 // A notification area the test controls: whether the desktop has one, what the
 // program put into it, and clicks on the icon.

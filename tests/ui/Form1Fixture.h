@@ -4,10 +4,10 @@
 
 #include <QTemporaryDir>
 
+#include "Form1.h"
 #include "ManualTime.h"
 #include "ManualTray.h"
 #include "SpeechLog.h"
-#include "ui/Form1.h"
 
 // A main window on a clock the test moves, speaking through the recording
 // speech libraries; messages for the user are collected instead of shown.

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <memory>
 
-#include "ui/UserMessage.h"
+#include "UserMessage.h"
 
 namespace {
 

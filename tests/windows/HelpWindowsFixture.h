@@ -8,11 +8,11 @@
 #include <QUrl>
 
 #include "Form1Fixture.h"
-#include "platform/LinkLauncher.h"
-#include "windows/Form2.h"
-#include "windows/HelpWindows.h"
-#include "windows/LinkLabel.h"
-#include "windows/Форма1.h"
+#include "Form2.h"
+#include "HelpWindows.h"
+#include "LinkLabel.h"
+#include "LinkLauncher.h"
+#include "Форма1.h"
 
 // Takes the addresses the desktop is asked to open, in place of a browser or
 // mail program, through Qt's own URL-handler mechanism.
