@@ -7,11 +7,8 @@ set -euo pipefail
 here=$(dirname "$0")
 source "$here/session.sh"
 
-# The program beside stand-in speech libraries that only record their calls;
-# settings and runtime folder of the test's own make it a session of its own.
-work=$(mktemp -d)
-cp "$1" "$work/horalo"
-cp "$2/libEng.so" "$2/libVoice.so" "$work/"
+# Settings and runtime folder of the test's own make it a session of its own.
+copy_program "$1" "$2"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
 # Russian: the window's title, Хорало, is not the icon's.

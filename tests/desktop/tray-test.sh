@@ -7,10 +7,7 @@ set -euo pipefail
 here=$(dirname "$0")
 source "$here/session.sh"
 
-# The program beside stand-in speech libraries that only record their calls.
-work=$(mktemp -d)
-cp "$1" "$work/horalo"
-cp "$2/libEng.so" "$2/libVoice.so" "$work/"
+copy_program "$1" "$2"
 export XDG_CONFIG_HOME="$work/config" HORALO_SPEECH_LOG="$work/speech.log"
 settings="$XDG_CONFIG_HOME/Zef.ini"
 
