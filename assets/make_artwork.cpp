@@ -402,15 +402,14 @@ int main(int argc, char** argv) {
                      kLetteringFontFile);
         return 1;
     }
-    const bool written = save(drawIcon(), folder, "icon.png") &&
-                         save(drawLogo(family), folder, "logo.jpg", 95) &&
-                         save(drawTickLeft(), folder, "tick-left.png") &&
-                         save(drawTickRight(), folder, "tick-right.png") &&
-                         save(drawSplash(family), folder, "splash.jpg", 95) &&
-                         save(drawAbout(family), folder, "about.jpg", 95) &&
-                         save(drawRules(family), folder, "rules.jpg", 95) &&
-                         save(drawWebPointer(), folder, "pointer-web.png") &&
-                         save(drawMailPointer(), folder, "pointer-mail.png") &&
-                         saveThemeIcons(folder);
+    const bool written =
+        save(drawIcon(), folder, "icon.png") && save(drawLogo(family), folder, "logo.jpg", 95) &&
+        save(drawTickLeft(), folder, "tick-left.png") &&
+        save(drawTickRight(), folder, "tick-right.png") &&
+        save(drawSplash(family), folder, "splash.jpg", 95) &&
+        save(drawAbout(family), folder, "about.jpg", 95) &&
+        save(drawRules(family), folder, "rules.jpg", 95) &&
+        save(drawWebPointer(), folder, "pointer-web.png") &&
+        save(drawMailPointer(), folder, "pointer-mail.png") && saveThemeIcons(folder);
     return written ? 0 : 1;
 }
