@@ -29,7 +29,8 @@ start_desktop() {
     export DISPLAY=":$number"
     openbox --sm-disable >"$SESSION_DIR/openbox.log" 2>&1 &
     OPENBOX_PID=$!
-    wait_until 20 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "openbox did not start"
+    wait_until 60 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
+        fail "openbox did not start: $(cat "$SESSION_DIR/openbox.log")"
     trap 'stop_desktop; exit_hook' EXIT
 }
 
@@ -37,7 +38,7 @@ start_tray() {
     trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
         >"$SESSION_DIR/trayer.log" 2>&1 &
     TRAYER_PID=$!
-    wait_until 20 tray_is_up || fail "trayer did not start"
+    wait_until 60 tray_is_up || fail "trayer did not start: $(cat "$SESSION_DIR/trayer.log")"
 }
 
 tray_is_up() {
