@@ -41,8 +41,12 @@ start_tray() {
     wait_until 60 tray_is_up || fail "trayer did not start: $(cat "$SESSION_DIR/trayer.log")"
 }
 
+# The window tree is read whole: a reader that stops early would make
+# xwininfo fail on a broken pipe, which pipefail counts as not found.
+window_tree() { xwininfo -root -tree 2>/dev/null || true; }
+
 tray_is_up() {
-    xwininfo -root -tree 2>/dev/null | grep -q '"panel": ("panel" "trayer")'
+    [[ "$(window_tree)" == *'"panel": ("panel" "trayer")'* ]]
 }
 
 stop_tray() {
@@ -65,9 +69,9 @@ exit_hook() { :; }
 
 # The window of a class docked in the trayer panel, if any.
 docked_icon() {
-    xwininfo -root -tree | awk -v class="(\"$1\"" '
+    window_tree | awk -v class="(\"$1\"" '
         /"panel": \("panel" "trayer"\)/ { inPanel = 1 }
-        inPanel && index($0, class) { print $1; exit }'
+        inPanel && index($0, class) && !found { print $1; found = 1 }'
 }
 
 # Top-level windows of a class whose title is exactly NAME.
