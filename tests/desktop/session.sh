@@ -29,7 +29,8 @@ start_desktop() {
     export DISPLAY=":$number"
     openbox --sm-disable >"$SESSION_DIR/openbox.log" 2>&1 &
     OPENBOX_PID=$!
-    wait_until 20 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "openbox did not start"
+    wait_until 60 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
+        fail "openbox did not start: $(cat "$SESSION_DIR/openbox.log")"
     trap 'stop_desktop; exit_hook' EXIT
 }
 
@@ -37,11 +38,15 @@ start_tray() {
     trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
         >"$SESSION_DIR/trayer.log" 2>&1 &
     TRAYER_PID=$!
-    wait_until 20 tray_is_up || fail "trayer did not start"
+    wait_until 60 tray_is_up || fail "trayer did not start: $(cat "$SESSION_DIR/trayer.log")"
 }
 
+# The window tree is read whole: a reader that stops early would make
+# xwininfo fail on a broken pipe, which pipefail counts as not found.
+window_tree() { xwininfo -root -tree 2>/dev/null || true; }
+
 tray_is_up() {
-    xwininfo -root -tree 2>/dev/null | grep -q '"panel": ("panel" "trayer")'
+    [[ "$(window_tree)" == *'"panel": ("panel" "trayer")'* ]]
 }
 
 stop_tray() {
@@ -72,9 +77,9 @@ exit_hook() { :; }
 
 # The window of a class docked in the trayer panel, if any.
 docked_icon() {
-    xwininfo -root -tree | awk -v class="(\"$1\"" '
+    window_tree | awk -v class="(\"$1\"" '
         /"panel": \("panel" "trayer"\)/ { inPanel = 1 }
-        inPanel && index($0, class) { print $1; exit }'
+        inPanel && index($0, class) && !found { print $1; found = 1 }'
 }
 
 # Top-level windows of a class whose title is exactly NAME.
