@@ -1,0 +1,7 @@
+#include "platform/PollingClockWatch.h"
+#include "platform/linux/TimerfdClockWatch.h"
+
+std::unique_ptr<ClockWatch> makeClockWatch(const TimeSource& time) {
+    if (std::unique_ptr<ClockWatch> kernel = TimerfdClockWatch::open()) return kernel;
+    return std::make_unique<PollingClockWatch>(time);
+}
