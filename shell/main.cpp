@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "core/SpeechBackend.h"
+#include "platform/ClockWatch.h"
 #include "platform/SecondTicker.h"
 #include "platform/SettingsStore.h"
 #include "platform/TimeSource.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
 
     SystemTime time;
     SecondTicker ticker(time);
+    const std::unique_ptr<ClockWatch> clockWatch = makeClockWatch(time);
+    QObject::connect(clockWatch.get(), &ClockWatch::clockSet, &ticker, &SecondTicker::clockWasSet);
     SpeechBackends speech(QApplication::applicationDirPath(), tellUser);
     SettingsStore settings;
     settings.setFailureReporter(tellUser);

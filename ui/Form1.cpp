@@ -19,6 +19,7 @@ Form1::Form1(const Form1Services& services)
     buildMenus();
     connectClicks();
     connectTimers();
+    followVisibility();
 }
 
 void Form1::layOutWindow() {

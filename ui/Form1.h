@@ -93,6 +93,8 @@ class Form1 : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void layOutWindow();
@@ -102,6 +104,8 @@ class Form1 : public QMainWindow {
     void layOutStateLabels();
     void buildMenus();
     void connectTimers();
+    // The seconds tick only while someone can see them.
+    void followVisibility();
     void connectClicks();
 
     // Runs whenever the window's size or state changes: first show, minimise, restore.
