@@ -22,7 +22,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bin/second_alignment_bench 20
+	bench/desktop-bench.sh $(BUILD)
 	$(BUILD)/bin/speech_latency_bench 7
 
 format:

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# Horalo beside the floor (a Qt program that only shows a tray icon, built with
+# the benchmarks) on a private X display with a window manager and a tray.
+# Prints one table: idle wake-ups and CPU, mark to Speak call, start-up and
+# memory, each with its target.
+#
+#     bench/desktop-bench.sh BUILD_DIR [IDLE_SECONDS]      idle default 300
+set -euo pipefail
+build=$(realpath "$1")
+idle_seconds=${2:-300}
+here=$(dirname "$(realpath "$0")")
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# shellcheck source=bench/measure.sh
+source "$here/measure.sh"
+
+start_desktop() {
+    exec 5<> <(:)
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    local display
+    read -r -t 10 display <&5 || { echo "Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
+    openbox >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    trayer --edge top --align right --widthtype request --height 24 >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 "the tray" tray_window >/dev/null
+}
+
+# The program as installed: its speech libraries beside it, here the ones that
+# note the time of each call; its settings in a folder of its own.
+prepare_program() {
+    mkdir -p "$work/program" "$work/config"
+    cp "$build/bin/horalo" "$work/program/"
+    cp "$build"/bench/speak-clock/*.so "$work/program/"
+    export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" HORALO_BENCH_SPEAK_LOG="$work/speak.log"
+}
+
+store_settings() {  # language interval
+    printf '[Options]\nLanguage=%s\nInterval=%s\nPicture=logo\nlogo=no\n' "$1" "$2" \
+        >"$work/config/Zef.ini"
+}
+
+start() {  # program args...: starts it in the background; its pid in $started
+    "$@" >>"$work/programs.log" 2>&1 &
+    started=$!
+    pids+=("$started")
+}
+
+stop() {
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+row() {  # what floor horalo ratio target
+    printf '%-44s %12s %12s %9s   %s\n' "$@"
+}
+
+start_desktop
+prepare_program
+store_settings eng "15 минут"
+echo "Horalo beside the floor program; the figures in the last column are the targets."
+row "" "floor" "horalo" "ratio" "target"
+
+# 1. Idle in the tray, window hidden, both programs side by side.
+start "$build/bin/tray_floor"
+floor=$started
+start "$work/program/horalo"
+horalo=$started
+wait_for 20 "horalo's icon" icons_docked 2 >/dev/null
+sleep 5  # past start-up
+read -r floor_before floor_cpu_before < <(wakeups_and_cpu "$floor")
+read -r horalo_before horalo_cpu_before < <(wakeups_and_cpu "$horalo")
+sleep "$idle_seconds"
+read -r floor_after floor_cpu_after < <(wakeups_and_cpu "$floor")
+read -r horalo_after horalo_cpu_after < <(wakeups_and_cpu "$horalo")
+minutes=$(echo "$idle_seconds / 60" | bc -l)
+fw=$(echo "($floor_after - $floor_before) / $minutes" | bc -l)
+hw=$(echo "($horalo_after - $horalo_before) / $minutes" | bc -l)
+fc=$(echo "($floor_cpu_after - $floor_cpu_before) / 1000000" | bc -l)
+hc=$(echo "($horalo_cpu_after - $horalo_cpu_before) / 1000000" | bc -l)
+row "idle hidden: wake-ups a minute (${idle_seconds} s)" "$(fmt "$fw")" "$(fmt "$hw")" \
+    "$(ratio "$hw" "$fw")" "<= floor + 1"
+row "idle hidden: CPU ms over ${idle_seconds} s" "$(fmt "$fc")" "$(fmt "$hc")" \
+    "$(ratio "$hc" "$fc")" "<= 1.2x"
+
+# 2. Idle with the window shown.
+show_window "$horalo"
+sleep 3
+read -r floor_before _ < <(wakeups_and_cpu "$floor")
+read -r horalo_before _ < <(wakeups_and_cpu "$horalo")
+sleep 30
+read -r floor_after _ < <(wakeups_and_cpu "$floor")
+read -r horalo_after _ < <(wakeups_and_cpu "$horalo")
+fw=$(echo "($floor_after - $floor_before) / 30" | bc -l)
+hw=$(echo "($horalo_after - $horalo_before) / 30" | bc -l)
+row "idle shown: wake-ups a second" "$(fmt "$fw")" "$(fmt "$hw")" "$(ratio "$hw" "$fw")" \
+    "<= floor + 1"
+
+# 5. Memory after start, beside the floor.
+floor_rss=$(rss_kb "$floor")
+horalo_rss=$(rss_kb "$horalo")
+row "resident KiB after start" "$floor_rss" "$horalo_rss" "$(ratio "$horalo_rss" "$floor_rss")" \
+    "<= 1.3x"
+stop "$horalo"
+stop "$floor"
+
+# 3. Mark to Speak, idle and beside two CPU-bound loops.
+for load in 0 2; do
+    loops=()
+    for ((i = 0; i < load; i++)); do
+        bash -c 'while :; do :; done' &
+        loops+=($!)
+    done
+    read -r worst missed doubled < <(mark_to_speak 12 "$work" "$work/program/horalo")
+    for loop in "${loops[@]}"; do kill "$loop"; done
+    target=$([ "$load" = 0 ] && echo "<= 20 ms, none missed or doubled" ||
+        echo "<= 50 ms, none missed or doubled")
+    row "mark to Speak, worst of 12, $load loops" "" "${worst} ms" "" \
+        "$target; missed $missed, doubled $doubled"
+done
+
+# 4. Start-up, exec to icon docked, nothing stored, splash off.
+read -r floor_ms horalo_ms < <(startup_ms 5 "$build/bin/tray_floor" "$work/program/horalo" "$work")
+row "start-up ms, exec to icon docked (median of 5)" "$floor_ms" "$horalo_ms" \
+    "$(ratio "$horalo_ms" "$floor_ms")" "<= 1.3x"
+
+# 5. Memory over 100 announcements.
+read -r rss10 rss100 < <(rss_over_announcements "$work/program/horalo" "$work")
+row "resident KiB after 10 / 100 announcements" "$rss10" "$rss100" \
+    "$(ratio "$rss100" "$rss10")" "<= 1.01x"
