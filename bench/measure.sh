@@ -83,3 +83,52 @@ mark_to_speak() {  # count work program
     done
     echo "$(fmt "$worst") $missed $doubled"
 }
+
+# The program's docked icon window, by its class.
+icon_window() {  # class
+    local panel
+    panel=$(xdotool search --classname '^panel$' 2>/dev/null | head -1)
+    xwininfo -tree -id "$panel" | awk -v c="(\"$1\"" 'index($0, c) { print $1; exit }'
+}
+
+main_window_shown() {
+    xdotool search --onlyvisible --name '^Horalo' >/dev/null 2>&1
+}
+
+# Clicks the program's tray icon and waits for its main window.
+show_window() {
+    local icon
+    icon=$(icon_window horalo)
+    xdotool mousemove --window "$icon" 4 4 click 1
+    wait_for 10 "the main window" main_window_shown
+}
+
+# Milliseconds from exec to the icon docked: the median of `runs` starts.
+median_startup_ms() {  # runs program
+    local runs=$1 program=$2 i
+    for ((i = 0; i < runs; i++)); do "$bench_bin/startup_to_dock" "$program"; done |
+        sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+
+speak_calls() {
+    if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi
+}
+
+calls_reached() {  # log count
+    [ "$(speak_calls "$1")" -ge "$2" ]
+}
+
+# Resident size after the 10th and the 100th announcement asked for with Ctrl+S.
+rss_over_announcements() {  # pid log
+    local pid=$1 log=$2 n rss10=0 window
+    window=$(xdotool search --onlyvisible --name '^Horalo' | head -1)
+    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    local first
+    first=$(speak_calls "$log")
+    for ((n = 1; n <= 100; n++)); do
+        xdotool key ctrl+s
+        wait_for 10 "announcement $n" calls_reached "$log" $((first + n))
+        [ "$n" = 10 ] && rss10=$(rss_kb "$pid")
+    done
+    echo "$rss10 $(rss_kb "$pid")"
+}
