@@ -24,6 +24,8 @@ test: build
 bench: build
 	bench/desktop-bench.sh $(BUILD)
 	$(BUILD)/bin/speech_latency_bench 7
+	tools/install-deps.sh bench/intelligibility-packages.txt
+	$(BUILD)/bin/intelligibility_bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,6 +1,7 @@
-// Draws Horalo's artwork: the window and tray icon, the logo and the two blinking pictures
-// beside the clock face. The generated files are committed; run this (cmake target `artwork`)
-// only when the artwork changes:  make_artwork <output folder>
+// Draws Horalo's artwork: the window and tray icon, the logo, the two blinking pictures
+// beside the clock face, the title card shown at start, the pictures of the About and Rules
+// windows and the pointers over their links. The generated files are committed; run
+// this (cmake target `artwork`) only when the artwork changes:  make_artwork <output folder>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -13,6 +14,7 @@
 #include <QTransform>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <numbers>
 
 namespace {
@@ -211,6 +213,117 @@ QImage drawLogo(const QString& family) {
     return image;
 }
 
+// A picture on the logo's light background; `draw` paints the rest.
+QImage drawCard(int width, int height, const std::function<void(QPainter&)>& draw) {
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    makeSmooth(painter);
+    drawLogoBackground(painter, image.rect());
+    draw(painter);
+    return image;
+}
+
+void drawCaption(QPainter& painter, const QFont& font, const QColor& colour, const QRectF& area,
+                 const QString& text) {
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(area, Qt::AlignCenter, text);
+}
+
+// The title card shown while the program starts: the talking clock above the product's name.
+QImage drawSplash(const QString& family) {
+    return drawCard(241, 197, [&](QPainter& painter) {
+        drawTalkingClock(painter, QRectF(74, 12, 96, 96));
+        drawCaption(painter, letteringFont(family, 34), palette::ink, QRectF(0, 112, 241, 42),
+                    QStringLiteral("Horalo"));
+        drawCaption(painter, letteringFont(family, 12), palette::accentDark,
+                    QRectF(0, 154, 241, 18), QStringLiteral("talking clock"));
+        drawCaption(painter, letteringFont(family, 9), palette::rimDark, QRectF(0, 174, 241, 14),
+                    QStringLiteral("version 2.5"));
+    });
+}
+
+// The About picture: the talking clock sending its sound out to the right.
+QImage drawAbout(const QString& family) {
+    return drawCard(128, 99, [&](QPainter& painter) {
+        drawTalkingClock(painter, QRectF(14, 6, 64, 64));
+        painter.save();
+        painter.translate(66, 14);
+        painter.scale(1.5, 1.5);
+        drawWaves(painter);
+        painter.restore();
+        drawCaption(painter, letteringFont(family, 18), palette::ink, QRectF(0, 70, 128, 24),
+                    QStringLiteral("Horalo 2.5"));
+    });
+}
+
+// The Rules picture: the talking clock over a page of three numbered lines.
+QImage drawRules(const QString& family) {
+    return drawCard(109, 110, [&](QPainter& painter) {
+        painter.setPen(QPen(palette::rimDark, 1.5));
+        painter.setBrush(palette::faceLight);
+        painter.drawRoundedRect(QRectF(30.5, 40.5, 70, 62), 4, 4);
+        for (int line = 0; line < 3; ++line) {
+            const double y = 50 + line * 17;
+            drawCaption(painter, letteringFont(family, 10), palette::accentDark,
+                        QRectF(36, y - 1, 12, 14), QString::number(line + 1));
+            painter.setPen(QPen(palette::ink, 2.4, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(QPointF(52, y + 6), QPointF(92 - line * 8, y + 6));
+        }
+        drawTalkingClock(painter, QRectF(4, 4, 52, 52));
+    });
+}
+
+// Pointer images: a dark arrow with a light edge, its tip on the hot spot, and a small badge
+// telling what the link opens.
+void drawArrow(QPainter& painter, QPointF tip) {
+    QPainterPath arrow;
+    arrow.moveTo(tip);
+    arrow.lineTo(tip + QPointF(0, 15));
+    arrow.lineTo(tip + QPointF(4, 11.5));
+    arrow.lineTo(tip + QPointF(7, 18));
+    arrow.lineTo(tip + QPointF(9.5, 17));
+    arrow.lineTo(tip + QPointF(6.5, 10.5));
+    arrow.lineTo(tip + QPointF(11, 10.5));
+    arrow.closeSubpath();
+    painter.setPen(QPen(palette::faceLight, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(palette::ink);
+    painter.drawPath(arrow);
+}
+
+// The web link's pointer: the arrow and a globe.
+QImage drawWebPointer() {
+    QImage image = transparentImage(32, 32);
+    QPainter painter(&image);
+    makeSmooth(painter);
+    const QPointF centre(23.5, 23.5);
+    painter.setPen(QPen(palette::rimDark, 1.2));
+    painter.setBrush(palette::rimLight);
+    painter.drawEllipse(centre, 7.5, 7.5);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette::faceLight, 1.0));
+    painter.drawEllipse(centre, 3.2, 7.5);
+    painter.drawLine(centre - QPointF(7.5, 0), centre + QPointF(7.5, 0));
+    drawArrow(painter, QPointF(12, 1));
+    return image;
+}
+
+// The e-mail link's pointer: the arrow and an envelope.
+QImage drawMailPointer() {
+    QImage image = transparentImage(32, 32);
+    QPainter painter(&image);
+    makeSmooth(painter);
+    const QRectF envelope(14.5, 17.5, 16, 11);
+    painter.setPen(QPen(palette::rimDark, 1.2));
+    painter.setBrush(palette::faceLight);
+    painter.drawRect(envelope);
+    painter.setPen(QPen(palette::accentDark, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF{envelope.topLeft() + QPointF(1, 1), envelope.center(),
+                                   envelope.topRight() + QPointF(-1, 1)});
+    drawArrow(painter, QPointF(7, 7));
+    return image;
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name, int jpegQuality = -1) {
     const QString path = folder.filePath(name);
     if (image.save(path, nullptr, jpegQuality)) return true;
@@ -249,6 +362,11 @@ int main(int argc, char** argv) {
     const bool written = save(drawIcon(), folder, "icon.png") &&
                          save(drawLogo(family), folder, "logo.jpg", 95) &&
                          save(drawTickLeft(), folder, "tick-left.png") &&
-                         save(drawTickRight(), folder, "tick-right.png");
+                         save(drawTickRight(), folder, "tick-right.png") &&
+                         save(drawSplash(family), folder, "splash.jpg", 95) &&
+                         save(drawAbout(family), folder, "about.jpg", 95) &&
+                         save(drawRules(family), folder, "rules.jpg", 95) &&
+                         save(drawWebPointer(), folder, "pointer-web.png") &&
+                         save(drawMailPointer(), folder, "pointer-mail.png");
     return written ? 0 : 1;
 }

@@ -25,11 +25,13 @@
 #include <vector>
 
 #include "EnglishPhrase.h"
+#include "EspeakEngine.h"
+#include "EspeakProgram.h"
+#include "FliteEngine.h"
 #include "LocalClock.h"
 #include "MonitorRecorder.h"
 #include "PrivateSoundServer.h"
-#include "RussianPhrase.h"
-#include "SpeechEngine.h"
+#include "RussianStress.h"
 #include "TimeAnnouncer.h"
 
 namespace {
@@ -41,12 +43,19 @@ using horalo::speech::Language;
 struct Subject {
     const char* title;
     const char* library;
+    const char* espeakVoice;  // the command-line program's voice
     Language language;
 };
 
 const Subject kSubjects[] = {
-    {"English", ENG_LIBRARY, {{"en", "en_dict"}, horalo::speech::englishTimePhrase}},
-    {"Russian", VOICE_LIBRARY, {{"ru", "ru_dict"}, horalo::speech::russianTimePhrase}},
+    {"English",
+     ENG_LIBRARY,
+     "en",
+     {horalo::speech::kFliteEnglish, horalo::speech::englishTimePhrase}},
+    {"Russian",
+     VOICE_LIBRARY,
+     "ru",
+     {horalo::speech::kEspeakRussian, horalo::speech::russianEngineText}},
 };
 
 // One call, as seen from outside.
@@ -65,19 +74,15 @@ struct Heard {
 
 std::string phraseNow(const Language& language) {
     const auto now = horalo::speech::localClockTime();
-    const auto phrase = now ? language.phrase(now->hour, now->minute) : std::nullopt;
+    const auto phrase = now ? language.engineText(now->hour, now->minute) : std::nullopt;
     return phrase.value_or("");
 }
 
-// From the stream's first sample to its first sample above the speech level.
-double quietStartMs(const Language& language, const std::string& phrase) {
+// From the engine's first sample to its first sample above the speech level.
+double engineQuietStartMs(const Language& language, const std::string& phrase) {
     horalo::speech::Pcm pcm;
-    if (horalo::speech::synthesize(language.voice, phrase, pcm) != horalo::speech::SpeakStatus::Ok)
-        return 0;
-    const auto loud = std::find_if(pcm.samples.begin(), pcm.samples.end(), [](int16_t s) {
-        return std::abs(s) >= MonitorRecorder::kSpeechLevel;
-    });
-    return 1000.0 * double(loud - pcm.samples.begin()) / pcm.sampleRate;
+    horalo::speech::synthesizeInto(language.engine, phrase, pcm);
+    return quietStartMs(pcm);
 }
 
 // The child's side of a cold call: load the library, call Speak, report the
@@ -115,7 +120,7 @@ Call commandLineCall(const Subject& subject, const std::string& phrase) {
     QProcess cli;
     const Clock::time_point start = Clock::now();
     cli.start(QStringLiteral("espeak-ng"),
-              {QStringLiteral("-v"), QString::fromUtf8(subject.language.voice.name),
+              {QStringLiteral("-v"), QString::fromUtf8(subject.espeakVoice),
                QString::fromStdString(phrase)});
     const bool ok = cli.waitForFinished(30000) && cli.exitCode() == 0;
     return {start, Clock::now(), ok};
@@ -186,7 +191,8 @@ bool benchSubject(const Subject& subject, int runs, const MonitorRecorder& recor
         return false;
     }
     const std::string phrase = phraseNow(subject.language);
-    const double quiet = quietStartMs(subject.language, phrase);
+    const double quiet = engineQuietStartMs(subject.language, phrase);
+    const double programQuiet = quietStartMs(espeakProgramSpeech(subject.espeakVoice, phrase));
     const double leadIn = double(horalo::speech::kLeadIn.count());
 
     const Row cold = measure("Speak, first call", runs, recorder, leadIn + quiet,
@@ -194,7 +200,7 @@ bool benchSubject(const Subject& subject, int runs, const MonitorRecorder& recor
     speak();  // this process's first call, not counted
     const Row steady = measure("Speak, later calls", runs, recorder, leadIn + quiet,
                                [&] { return steadyCall(speak); });
-    const Row cli = measure("espeak-ng program", runs, recorder, quiet,
+    const Row cli = measure("espeak-ng program", runs, recorder, programQuiet,
                             [&] { return commandLineCall(subject, phraseNow(subject.language)); });
 
     std::printf("\n%s: \"%s\"\n", subject.title, phrase.c_str());

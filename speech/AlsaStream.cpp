@@ -16,10 +16,9 @@ class AlsaStream final : public SoundStream {
     AlsaStream(const AlsaStream&) = delete;
     AlsaStream& operator=(const AlsaStream&) = delete;
 
-    SpeakStatus write(const std::vector<int16_t>& samples) override {
+    SpeakStatus write(std::span<const int16_t> samples) override {
         if (samples.empty()) return SpeakStatus::Ok;
-        const int error =
-            audio_object_write(device_, samples.data(), samples.size() * sizeof(int16_t));
+        const int error = audio_object_write(device_, samples.data(), samples.size_bytes());
         return error == 0 ? SpeakStatus::Ok : SpeakStatus::PlaybackFailed;
     }
 

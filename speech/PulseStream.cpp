@@ -18,10 +18,10 @@ class PulseStream final : public SoundStream {
     PulseStream(const PulseStream&) = delete;
     PulseStream& operator=(const PulseStream&) = delete;
 
-    SpeakStatus write(const std::vector<int16_t>& samples) override {
+    SpeakStatus write(std::span<const int16_t> samples) override {
         if (samples.empty()) return SpeakStatus::Ok;  // the server refuses empty writes
-        const bool written = pa_simple_write(stream_, samples.data(),
-                                             samples.size() * sizeof(int16_t), nullptr) == 0;
+        const bool written =
+            pa_simple_write(stream_, samples.data(), samples.size_bytes(), nullptr) == 0;
         return written ? SpeakStatus::Ok : SpeakStatus::PlaybackFailed;
     }
 

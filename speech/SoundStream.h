@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
-#include <vector>
+#include <span>
 
 #include "SoundServerProbe.h"
 #include "SpeakStatus.h"
@@ -21,7 +21,7 @@ class SoundStream {
     virtual ~SoundStream() = default;
 
     // Queues samples; may wait while the device plays what came before.
-    virtual SpeakStatus write(const std::vector<int16_t>& samples) = 0;
+    virtual SpeakStatus write(std::span<const int16_t> samples) = 0;
 
     // Returns once everything written has been played.
     virtual SpeakStatus drain() = 0;

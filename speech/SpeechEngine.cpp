@@ -1,89 +1,54 @@
 #include "SpeechEngine.h"
 
-#include <espeak-ng/espeak_ng.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
-#include <string>
 
 namespace horalo::speech {
 
 namespace {
 
-constexpr int kSpeechLevel = 1000;  // of 32767; espeak-ng's voices peak far above it
+constexpr int kSpeechLevel = 1000;  // of 32767; both voices peak far above it
+constexpr int kQuietLevel = 100;    // below the softest start of a word
 
-SpeakStatus startupFailure(espeak_ng_STATUS status) {
-    // Missing or unreadable data files come back as errno values (ENOENT) or as
-    // a version mismatch when an old data set is found.
-    const bool dataProblem =
-        (status & ENS_GROUP_MASK) == ENS_GROUP_ERRNO || status == ENS_VERSION_MISMATCH;
-    return dataProblem ? SpeakStatus::VoiceDataMissing : SpeakStatus::SynthesisFailed;
+// The first sample of `samples` at `level` or above, or the end.
+std::span<const int16_t>::iterator firstAt(std::span<const int16_t> samples, int level) {
+    return std::find_if(samples.begin(), samples.end(),
+                        [level](int16_t s) { return std::abs(s) >= level; });
 }
 
-// A non-zero sample rate is espeak-ng's own sign that it is running; a second
-// start would reload its data underneath the other library.
-SpeakStatus startOnce() {
-    if (espeak_ng_GetSampleRate() != 0) return SpeakStatus::Ok;
-    espeak_ng_InitializePath(nullptr);
-    espeak_ng_ERROR_CONTEXT context = nullptr;
-    const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
-    espeak_ng_ClearErrorContext(&context);
-    if (status != ENS_OK) return startupFailure(status);
-    // Sound comes back to us through the callback and we play it ourselves.
-    // Even so, espeak-ng 1.51 sets up its own sound device here, which means
-    // a connection to the sound server without a time limit.
-    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK)
-        return SpeakStatus::SynthesisFailed;
-    return SpeakStatus::Ok;
-}
-
-// espeak-ng accepts a voice whose dictionary is missing and then says nothing.
-bool dictionaryInstalled(const VoiceSpec& voice) {
-    const char* dataPath = nullptr;
-    espeak_Info(&dataPath);
-    if (!dataPath) return false;
-    const std::string file = std::string(dataPath) + "/" + voice.dictionary;
-    return access(file.c_str(), R_OK) == 0;
-}
-
-int collectSamples(short* samples, int count, espeak_EVENT* events) {
-    auto* pcm = events ? static_cast<Pcm*>(events->user_data) : nullptr;
-    if (pcm && samples && count > 0)
-        pcm->samples.insert(pcm->samples.end(), samples, samples + count);
-    return 0;  // go on
+bool loud(std::span<const int16_t> samples) {
+    return firstAt(samples, kSpeechLevel) != samples.end();
 }
 
 }  // namespace
 
-SpeakStatus startEngine(int& sampleRate) {
-    const SpeakStatus started = startOnce();
-    sampleRate = started == SpeakStatus::Ok ? espeak_ng_GetSampleRate() : 0;
-    return started;
-}
-
-SpeakStatus synthesize(const VoiceSpec& voice, const std::string& text, Pcm& pcm) {
+SpeakStatus synthesizeInto(const SpeechEngine& engine, const std::string& text, Pcm& pcm) {
     pcm = Pcm{};
-    if (const SpeakStatus started = startEngine(pcm.sampleRate); started != SpeakStatus::Ok)
+    if (const SpeakStatus started = engine.start(pcm.sampleRate); started != SpeakStatus::Ok)
         return started;
-    if (!dictionaryInstalled(voice) || espeak_ng_SetVoiceByName(voice.name) != ENS_OK)
-        return SpeakStatus::VoiceDataMissing;
-    // A voice change keeps the speed of the voice before: after Russian
-    // ("speed 95") English came out a tenth slower. Setting the rate anew
-    // recomputes it for this voice.
-    if (espeak_ng_SetParameter(espeakRATE, espeakRATE_NORMAL, 0) != ENS_OK)
-        return SpeakStatus::SynthesisFailed;
-    espeak_SetSynthCallback(collectSamples);
-    espeak_ng_STATUS status = espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER,
-                                                   0, espeakCHARS_UTF8, nullptr, &pcm);
-    if (status == ENS_OK) status = espeak_ng_Synchronize();
-    if (status != ENS_OK || !hasSpeech(pcm)) return SpeakStatus::SynthesisFailed;
-    return SpeakStatus::Ok;
+    return engine.synthesize(text, [&pcm](std::span<const int16_t> samples) {
+        pcm.samples.insert(pcm.samples.end(), samples.begin(), samples.end());
+        return true;
+    });
 }
 
 bool hasSpeech(const Pcm& pcm) {
-    return pcm.sampleRate > 0 && std::any_of(pcm.samples.begin(), pcm.samples.end(),
-                                             [](int16_t s) { return std::abs(s) >= kSpeechLevel; });
+    return pcm.sampleRate > 0 && loud(pcm.samples);
+}
+
+bool SpeechWatch::pass(std::span<const int16_t> samples) {
+    if (stopped_) return false;
+    if (!started_) samples = {firstAt(samples, kQuietLevel), samples.end()};
+    if (samples.empty()) return true;
+    started_ = true;
+    speech_ = speech_ || loud(samples);
+    stopped_ = !sink_(samples);
+    return !stopped_;
+}
+
+SpeakStatus SpeechWatch::outcome(bool synthesized) const {
+    if (stopped_) return SpeakStatus::PlaybackFailed;
+    return synthesized && speech_ ? SpeakStatus::Ok : SpeakStatus::SynthesisFailed;
 }
 
 }  // namespace horalo::speech

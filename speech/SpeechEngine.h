@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 
 #include "Pcm.h"
@@ -7,29 +10,46 @@
 
 namespace horalo::speech {
 
-// An espeak-ng voice and the dictionary it cannot speak without.
-struct VoiceSpec {
-    const char* name;        // "en"
-    const char* dictionary;  // "en_dict", a file in espeak-ng's data folder
+// Takes the samples of an utterance as the engine makes them; returns false
+// to stop the engine (the sound could not be played).
+using SampleSink = std::function<bool(std::span<const int16_t> samples)>;
+
+// The synthesizer a speech library speaks through, with its voice chosen.
+struct SpeechEngine {
+    // Readies the engine and its voice unless they are ready, and gives the
+    // sample rate of what it will make. Cheap once done.
+    SpeakStatus (*start)(int& sampleRate);
+    // Synthesizes `text` (UTF-8, as the engine takes it) and hands the samples
+    // to `sink` as they come: Ok once all were taken and held speech,
+    // PlaybackFailed if the sink stopped the engine.
+    SpeakStatus (*synthesize)(const std::string& text, const SampleSink& sink);
 };
 
-// Starts espeak-ng's engine unless it runs already, and gives its sample rate.
-//
-// espeak-ng keeps one engine per process, shared by every library loaded into
-// it. The engine is started by the first caller in the process and never
-// stopped: espeak-ng 1.51 cannot be started again after espeak_ng_Terminate
-// (espeak_ng_Synchronize then waits forever). The voice and the sample
-// callback are set again before every utterance because another library may
-// have changed them. Calls must not overlap. The start connects to the sound
-// server (espeak-ng's doing) and waits for it without limit: look at the
-// server first (probeSoundServer).
-SpeakStatus startEngine(int& sampleRate);
-
-// Synthesizes `text` (UTF-8 words) with `voice` into `pcm`, starting the
-// engine if need be.
-SpeakStatus synthesize(const VoiceSpec& voice, const std::string& text, Pcm& pcm);
+// Collects what `engine` makes of `text` into `pcm`.
+SpeakStatus synthesizeInto(const SpeechEngine& engine, const std::string& text, Pcm& pcm);
 
 // Whether `pcm` holds something a listener would hear as speech.
 bool hasSpeech(const Pcm& pcm);
+
+// Passes an engine's samples on to a sink, less the engine's own quiet start,
+// and keeps what an engine's synthesize reports: whether the sink stopped it
+// and whether speech came. flite opens every utterance with some 170 ms of
+// faint noise; after the lead-in that would only put the words off.
+class SpeechWatch {
+  public:
+    explicit SpeechWatch(const SampleSink& sink) : sink_(sink) {}
+
+    // False once the sink has refused samples.
+    bool pass(std::span<const int16_t> samples);
+
+    // The outcome of a synthesis the engine itself reported as `synthesized`.
+    SpeakStatus outcome(bool synthesized) const;
+
+  private:
+    const SampleSink& sink_;
+    bool started_ = false;
+    bool stopped_ = false;
+    bool speech_ = false;
+};
 
 }  // namespace horalo::speech

@@ -12,17 +12,17 @@ namespace horalo::speech {
 // this much silence before the speech keeps the first word whole.
 inline constexpr std::chrono::milliseconds kLeadIn{150};
 
-// What a speech library knows of its language: the voice, and how the time
-// of day is said, as words (UTF-8), or nullopt if it cannot be.
+// What a speech library knows of its language: the engine with its voice, and
+// the time of day as that engine is given it (UTF-8), or nullopt if it cannot
+// be put into words.
 struct Language {
-    VoiceSpec voice;
-    std::optional<std::string> (*phrase)(int hour, int minute);
+    SpeechEngine engine;
+    std::optional<std::string> (*engineText)(int hour, int minute);
 };
 
 // Reads the local time, says it in `language` and returns once it has been
-// heard: a SpeakStatus as int. Calls into one library are serialised; the two
-// libraries share espeak-ng's engine, so their caller must not call both at
-// once (the program calls them from its one user-interface thread).
+// heard: a SpeakStatus as int. Calls into one library are serialised; the
+// program calls both from its one user-interface thread.
 int announceTime(const Language& language);
 
 }  // namespace horalo::speech

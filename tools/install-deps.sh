@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs whichever of the Debian packages in debian-packages.txt are missing.
+# Installs whichever of the Debian packages in debian-packages.txt (or in the
+# list file given) are missing.
 set -euo pipefail
-list="$(dirname "$0")/debian-packages.txt"
+list="${1:-$(dirname "$0")/debian-packages.txt}"
 mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$list")
 
 missing=()

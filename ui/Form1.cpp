@@ -10,7 +10,9 @@ Form1::Form1(const Form1Services& services)
     : time_(services.time),
       ticker_(services.ticker),
       speech_(services.speech),
-      settings_(services.settings) {
+      settings_(services.settings),
+      tray_(services.tray),
+      endProgram_(services.endProgram) {
     layOutWindow();
     layOutPanes();
     layOutInterval();
@@ -19,12 +21,21 @@ Form1::Form1(const Form1Services& services)
     buildMenus();
     connectClicks();
     connectTimers();
+    watchPointer();
     followVisibility();
+    laidOut_ = true;
 }
 
 void Form1::layOutWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Horalo "));
+    // A fixed-size window: no maximise button and no resize grip.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Shown minimised, the window goes straight to the notification area. The
+    // state is only recorded here: telling a window system about a window that
+    // is not shown yet would come back later as a stale state change.
+    overrideWindowState(Qt::WindowMinimized);
     setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
     QPalette palette = client.palette();
     palette.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
+#include <functional>
 
 #include "core/SecondsTurned.h"
 #include "core/SpeechBackend.h"
@@ -16,6 +17,7 @@
 #include "platform/SecondTimer.h"
 #include "platform/SettingsStore.h"
 #include "platform/TimeSource.h"
+#include "platform/TrayIcon.h"
 
 // What the main window needs from outside.
 struct Form1Services {
@@ -23,6 +25,9 @@ struct Form1Services {
     SecondTicker& ticker;
     SpeechBackends& speech;
     SettingsStore& settings;
+    TrayIcon& tray;
+    // Ends the whole program: every window closes and the event loop stops.
+    std::function<void()> endProgram;
 };
 
 // The main window. Its controls hold the program's state and are addressed by
@@ -65,6 +70,10 @@ class Form1 : public QMainWindow {
     QMenu help{this};
     QAction pravila, about;
 
+    // Window events: load (once, when the window is first used) and unload (exit).
+    void Form_Load();
+    void Form_Unload();
+
     // Timer handlers.
     void Часы4_Timer();
     void Часы1_Timer();
@@ -83,11 +92,32 @@ class Form1 : public QMainWindow {
     void rus_Click();
     void options_Click();
     void slogo_Click();
+    void TalkPict_Click();
+    void VBTime_Click();
+    void Изображение1_Click();
+    void Изображение2_Click();
+    void Рамка2_MouseMove();
+    void Form_MouseDown();
+    void TrayIcon_Click(TrayIcon::Click click);
+    void about_Click();
+    void pravila_Click();
+
+    // Open the About and Rules windows; set by whoever creates the main window.
+    std::function<void()> showAbout;
+    std::function<void()> showRules;
 
     // Maps the text of Комбо1 onto the three checks and stores it.
     void ApplyInterval();
     // Captions, check marks and Param for "eng" or "rus".
     void ApplyLanguage(const QString& code);
+    void ShowLogoView();
+    void ShowClockView();
+    // Brings the window up from the notification area: normal, in front, shown.
+    void RestoreFromTray();
+    // Starts the window manager's own interactive move of `window`.
+    void EasyMove(QWidget& window);
+
+    void setVisible(bool visible) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -95,6 +125,8 @@ class Form1 : public QMainWindow {
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void layOutWindow();
@@ -107,10 +139,12 @@ class Form1 : public QMainWindow {
     // The seconds tick only while someone can see them.
     void followVisibility();
     void connectClicks();
+    void watchPointer();
 
     // Runs whenever the window's size or state changes: first show, minimise, restore.
     void Form_Resize();
     void SaveSetting(const QString& key, const QString& text);
+    QString GetSetting(const QString& key) const;
     void SayTime();
     // Runs one announcement check: `first` and `second` are the language codes
     // in the order the check tests them.
@@ -121,6 +155,11 @@ class Form1 : public QMainWindow {
     SecondTicker& ticker_;
     SpeechBackends& speech_;
     SettingsStore& settings_;
+    TrayIcon& tray_;
+    std::function<void()> endProgram_;
+    // The window is laid out minimised; that state change is no resize step.
+    bool laidOut_ = false;
+    bool unloading_ = false;
     SecondsTurned secondsTurned_;
     QStringList turnedTo_;  // the seconds the last Часы4 tick saw begin
     ClockFace clockFace_{QLocale::system()};

@@ -11,6 +11,8 @@ void Form1::connectClicks() {
     connect(&rus, &QAction::triggered, this, [this] { rus_Click(); });
     connect(&options, &QAction::triggered, this, [this] { options_Click(); });
     connect(&slogo, &QAction::triggered, this, [this] { slogo_Click(); });
+    connect(&about, &QAction::triggered, this, [this] { about_Click(); });
+    connect(&pravila, &QAction::triggered, this, [this] { pravila_Click(); });
 }
 
 void Form1::saytime_Click() {
@@ -27,6 +29,14 @@ void Form1::esc_Click() {
 
 void Form1::Комманда3_Click() {
     close();
+}
+
+void Form1::about_Click() {
+    if (showAbout) showAbout();
+}
+
+void Form1::pravila_Click() {
+    if (showRules) showRules();
 }
 
 void Form1::SayTime() {

@@ -1,21 +1,4 @@
-#include <QEvent>
-
 #include "ui/Form1.h"
-
-void Form1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
-}
-
-// Minimising and restoring change the state, not the size, in Qt.
-void Form1::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) Form_Resize();
-}
-
-void Form1::Form_Resize() {
-    ApplyInterval();
-}
 
 // A new choice in the combo box applies only here, at the next resize step.
 void Form1::ApplyInterval() {

@@ -1,10 +1,12 @@
 // Eng: says the time in English.
 #include "EnglishPhrase.h"
+#include "FliteEngine.h"
 #include "SpeechExport.h"
 
 namespace {
 
-const horalo::speech::Language kEnglish{{"en", "en_dict"}, horalo::speech::englishTimePhrase};
+const horalo::speech::Language kEnglish{horalo::speech::kFliteEnglish,
+                                        horalo::speech::englishTimePhrase};
 
 }  // namespace
 

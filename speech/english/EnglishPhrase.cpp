@@ -8,11 +8,11 @@ namespace {
 
 constexpr const char* kCardinal = "%spellout-cardinal";
 
-// "o'clock", "oh five", "fifteen"
+// " oh five", " fifteen"; nothing on the hour, where "six a.m." says it all.
 std::optional<std::string> minuteWords(const SpokenNumbers& numbers, int minute) {
-    if (minute == 0) return "o'clock";
+    if (minute == 0) return "";
     std::optional<std::string> words = numbers.cardinal(minute, kCardinal);
-    if (words && minute < 10) return "oh " + *words;
+    if (words) return (minute < 10 ? " oh " : " ") + *words;
     return words;
 }
 
@@ -27,8 +27,8 @@ std::optional<std::string> englishTimePhrase(int hour, int minute) {
         numbers.cardinal(hour % 12 ? hour % 12 : 12, kCardinal);
     const std::optional<std::string> rest = minuteWords(numbers, minute);
     if (!hourWords || !rest) return std::nullopt;
-    // espeak-ng reads the dotted abbreviations as "ay em" and "pee em".
-    return "It's " + *hourWords + " " + *rest + (hour < 12 ? " a.m." : " p.m.");
+    // flite reads the dotted abbreviations letter by letter, "ay em" and "pee em".
+    return "It's " + *hourWords + *rest + (hour < 12 ? " a.m." : " p.m.");
 }
 
 }  // namespace horalo::speech

@@ -1,10 +1,12 @@
 // Voice: says the time in Russian.
-#include "RussianPhrase.h"
+#include "EspeakEngine.h"
+#include "RussianStress.h"
 #include "SpeechExport.h"
 
 namespace {
 
-const horalo::speech::Language kRussian{{"ru", "ru_dict"}, horalo::speech::russianTimePhrase};
+const horalo::speech::Language kRussian{horalo::speech::kEspeakRussian,
+                                        horalo::speech::russianEngineText};
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "EnglishPhrase.h"
+#include "FlitePronunciation.h"
 #include "NumberWords.h"
 
 namespace {
@@ -75,16 +76,38 @@ TEST(EnglishWording, MinutesAreSaidAsOnAClockFaceWithOhBeforeSingleDigits) {
     EXPECT_EQ(phrase(21, 10), "It's nine ten p.m.");
 }
 
-TEST(EnglishWording, FullHoursSayOClockAndNoonAndMidnightByName) {
+TEST(EnglishWording, FullHoursSayTheHourAndNoonAndMidnightByName) {
     for (int hour = 0; hour < 24; ++hour) {
         if (hour == 0 || hour == 12) continue;
-        EXPECT_EQ(phrase(hour, 0),
-                  "It's " + hourOnTwelveHourClock(hour) + " o'clock" + halfOfDay(hour));
+        EXPECT_EQ(phrase(hour, 0), "It's " + hourOnTwelveHourClock(hour) + halfOfDay(hour));
     }
-    EXPECT_EQ(phrase(13, 0), "It's one o'clock p.m.");
-    EXPECT_EQ(phrase(11, 0), "It's eleven o'clock a.m.");
+    EXPECT_EQ(phrase(6, 0), "It's six a.m.");
+    EXPECT_EQ(phrase(18, 0), "It's six p.m.");
     EXPECT_EQ(phrase(0, 0), "It's midnight.");
     EXPECT_EQ(phrase(12, 0), "It's noon.");
+}
+
+// What flite makes of the text is what a listener hears: the dotted
+// abbreviations said letter by letter, "oh" and "it's" as words, every number
+// whole. The plain spelling of those words is the reference.
+TEST(EnglishWording, FliteSaysEveryPhraseAsThePlainWords) {
+    auto plain = [](std::string words) {
+        std::replace(words.begin(), words.end(), '-', ' ');
+        return words;
+    };
+    for (int hour = 0; hour < 24; ++hour)
+        for (int minute = 0; minute < 60; ++minute) {
+            if (isNoonOrMidnight(hour, minute)) continue;
+            const std::string said =
+                minute == 0 ? "" : (minute < 10 ? " oh " : " ") + plain(englishNumber(minute));
+            const std::string words = "it's " + plain(hourOnTwelveHourClock(hour)) + said +
+                                      (hour < 12 ? " ay em" : " pee em");
+            EXPECT_EQ(flitePronunciation(phrase(hour, minute)), flitePronunciation(words))
+                << phrase(hour, minute);
+        }
+    EXPECT_EQ(flitePronunciation(phrase(12, 0)), flitePronunciation("it's noon"));
+    EXPECT_EQ(flitePronunciation(phrase(0, 0)), flitePronunciation("it's midnight"));
+    EXPECT_EQ(flitePronunciation(phrase(9, 5)), "ih t s n ay n ow f ay v ey eh m");
 }
 
 TEST(EnglishWording, ImpossibleTimesAreRefused) {

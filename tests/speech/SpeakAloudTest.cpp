@@ -9,14 +9,15 @@
 #include <utility>
 
 #include "EnglishPhrase.h"
+#include "EspeakEngine.h"
+#include "FliteEngine.h"
 #include "LoadedSpeechLibrary.h"
 #include "LocalClock.h"
 #include "MonitorRecorder.h"
 #include "PrivateSoundServer.h"
-#include "RussianPhrase.h"
+#include "RussianStress.h"
 #include "SoundLikeness.h"
 #include "SpeakStatus.h"
-#include "SpeechEngine.h"
 #include "TimeAnnouncer.h"
 
 namespace {
@@ -30,8 +31,9 @@ struct Subject {
     Language language;
 };
 
-const Subject kEng{ENG_LIBRARY, {{"en", "en_dict"}, horalo::speech::englishTimePhrase}};
-const Subject kVoice{VOICE_LIBRARY, {{"ru", "ru_dict"}, horalo::speech::russianTimePhrase}};
+const Subject kEng{ENG_LIBRARY, {horalo::speech::kFliteEnglish, horalo::speech::englishTimePhrase}};
+const Subject kVoice{VOICE_LIBRARY,
+                     {horalo::speech::kEspeakRussian, horalo::speech::russianEngineText}};
 
 struct Heard {
     int code;
@@ -56,14 +58,16 @@ Heard speakAndListen(const LoadedSpeechLibrary& library, const MonitorRecorder& 
             before,   clockNow()};
 }
 
-// The phrase for `time` synthesized into memory, from its first loud sample to its last.
+// The phrase for `time` synthesized into memory, from its first loud sample to
+// its last, at the sink's rate.
 std::vector<int16_t> expectedSpeech(const Language& language, horalo::speech::ClockTime time) {
     horalo::speech::Pcm pcm;
-    const auto phrase = language.phrase(time.hour, time.minute);
-    if (!phrase ||
-        horalo::speech::synthesize(language.voice, *phrase, pcm) != horalo::speech::SpeakStatus::Ok)
+    const auto text = language.engineText(time.hour, time.minute);
+    if (!text || horalo::speech::synthesizeInto(language.engine, *text, pcm) !=
+                     horalo::speech::SpeakStatus::Ok)
         return {};
-    return loudPart(pcm.samples, MonitorRecorder::kSpeechLevel);
+    return resampled(loudPart(pcm.samples, MonitorRecorder::kSpeechLevel), pcm.sampleRate,
+                     PrivateSoundServer::kRate);
 }
 
 // How much what was heard sounds like `language` saying the time of the call

@@ -1,16 +1,32 @@
 // A stand-in speech library for the program's tests. Each Speak appends the
 // library's name to the file named by HORALO_SPEECH_LOG and returns the number
 // in HORALO_SPEECH_RESULT (0 when unset), so tests see every call, in order,
-// across both libraries.
+// across both libraries. With HORALO_SPEECH_WITNESS naming a file, each entry
+// also tells what that file held at the moment of the call, on the same line.
 #include <cstdio>
 #include <cstdlib>
 
 #define EXPORT extern "C" __attribute__((visibility("default")))
 
+namespace {
+
+void witness(std::FILE* log) {
+    const char* path = std::getenv("HORALO_SPEECH_WITNESS");
+    std::FILE* file = path ? std::fopen(path, "r") : nullptr;
+    if (!file) return;
+    std::fprintf(log, " saw:");
+    for (int c; (c = std::fgetc(file)) != EOF;) std::fputc(c == '\n' ? ' ' : c, log);
+    std::fclose(file);
+}
+
+}  // namespace
+
 EXPORT int Speak(void) {
     if (const char* path = std::getenv("HORALO_SPEECH_LOG")) {
         if (std::FILE* log = std::fopen(path, "a")) {
-            std::fprintf(log, "%s\n", LIBRARY_NAME);
+            std::fprintf(log, "%s", LIBRARY_NAME);
+            witness(log);
+            std::fprintf(log, "\n");
             std::fclose(log);
         }
     }

@@ -22,6 +22,11 @@ void SpeechLog::clear() {
     QFile::remove(path_);
 }
 
+void SpeechLog::note(const QString& line) {
+    QFile file(path_);
+    if (file.open(QIODevice::Append)) file.write(line.toUtf8() + '\n');
+}
+
 void SpeechLog::setResult(int code) {
     qputenv("HORALO_SPEECH_RESULT", QByteArray::number(code));
 }

@@ -11,6 +11,8 @@ class SpeechLog {
     // The libraries called so far, oldest first: "Eng", "Voice".
     QStringList calls() const;
     void clear();
+    // Adds a line of the test's own, to order other events among the calls.
+    void note(const QString& line);
     // Makes every Speak return `code` until changed.
     static void setResult(int code);
 

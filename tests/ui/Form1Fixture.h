@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "ManualTime.h"
+#include "ManualTray.h"
 #include "SpeechLog.h"
 #include "ui/Form1.h"
 
@@ -39,7 +40,9 @@ class Form1Test : public testing::Test {
     QTemporaryDir settingsDir;
     QString settingsRoot;
     SettingsStore settings{settingsRoot};
-    Form1 form{{time, ticker, speech, settings}};
+    ManualTray tray;
+    int programEnds = 0;
+    Form1 form{{time, ticker, speech, settings, tray, [this] { ++programEnds; }}};
 
     QString stored(const QString& key) const {
         return settings.GetSetting(u"Zef"_qs, u"Options"_qs, key, u"<absent>"_qs);

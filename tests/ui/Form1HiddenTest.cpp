@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ManualTray.h"
 #include "ShiftedTime.h"
 #include "SpeechLog.h"
 #include "ui/Form1.h"
@@ -16,7 +17,8 @@ class Form1Hidden : public testing::Test {
     SpeechBackends speech{recordingSpeechDir(), [](const QString&) {}};
     QTemporaryDir settingsDir;
     SettingsStore settings{settingsDir.path()};
-    Form1 form{{time, ticker, speech, settings}};
+    ManualTray tray;
+    Form1 form{{time, ticker, speech, settings, tray, {}}};
 };
 
 TEST_F(Form1Hidden, SleepsToTheMarkAndWhenShownTicksEachSecondFromTheCurrentTime) {
@@ -31,13 +33,13 @@ TEST_F(Form1Hidden, SleepsToTheMarkAndWhenShownTicksEachSecondFromTheCurrentTime
 
     time.setClock(QTime(15, 40, 10, 300));
     const QString faceWhileHidden = form.VBTime.text();
-    form.show();
+    form.RestoreFromTray();
     EXPECT_FALSE(ticker.isIdle());
     EXPECT_EQ(form.Время.text(), u"15:40:10");
     EXPECT_NE(form.VBTime.text(), faceWhileHidden);
     const quint64 passes = ticker.passCount();
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticker.passCount() >= passes + 2; }, 5000));
-    form.hide();
+    form.showMinimized();  // gone to the tray
     EXPECT_TRUE(ticker.isIdle());
     EXPECT_EQ(log.calls().size(), 1);
 }

@@ -7,7 +7,7 @@
 class Form1Interval : public Form1Test {
   protected:
     void SetUp() override {
-        form.show();
+        form.RestoreFromTray();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
     void minimise() { form.setWindowState(Qt::WindowMinimized); }
@@ -93,7 +93,7 @@ class Form1WithBlockedSettings : public Form1Test {
 };
 
 TEST_F(Form1WithBlockedSettings, FailedSaveIsToldOnceAndTheIntervalStillApplies) {
-    form.show();
+    form.RestoreFromTray();
     form.Комбо1.setCurrentIndex(1);
     form.setWindowState(Qt::WindowMinimized);
     form.setWindowState(Qt::WindowNoState);

@@ -7,7 +7,7 @@
 class Form1Keys : public Form1Test {
   protected:
     void SetUp() override {
-        form.show();
+        form.RestoreFromTray();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
     QLineEdit& comboText() { return *form.Комбо1.lineEdit(); }

@@ -5,7 +5,7 @@
 using Form1Options = Form1Test;
 
 TEST_F(Form1Options, StoresTheChoiceInForceThenResetsToEnglishQuarterHours) {
-    form.show();
+    form.RestoreFromTray();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.rus.trigger();
     form.Комбо1.setCurrentIndex(2);

@@ -5,7 +5,7 @@
 using Form1SayTime = Form1Test;
 
 TEST_F(Form1SayTime, ButtonAndShortcutSpeakInTheLanguageOfParam) {
-    form.show();
+    form.RestoreFromTray();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     form.Param.setText(u"rus"_qs);
     QTest::mouseClick(&form.Комманда1, Qt::LeftButton);
@@ -18,7 +18,7 @@ TEST_F(Form1SayTime, ButtonAndShortcutSpeakInTheLanguageOfParam) {
 }
 
 TEST_F(Form1SayTime, OtherCodesSayNothingAndTellNothing) {
-    form.show();
+    form.RestoreFromTray();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     for (const QString& code : {QString(), u"Rus"_qs, u" eng"_qs}) {
         form.Param.setText(code);
@@ -43,7 +43,7 @@ class Form1WithoutSpeech : public Form1Test {
 };
 
 TEST_F(Form1WithoutSpeech, MissingLibraryIsToldOnceAndTheWindowGoesOn) {
-    form.show();
+    form.RestoreFromTray();
     form.Param.setText(u"eng"_qs);
     form.Min10.setEnabled(true);
     QTest::mouseClick(&form.Комманда1, Qt::LeftButton);

@@ -12,7 +12,7 @@
 // monitor, kMonitor, records whatever is played.
 class PrivateSoundServer {
   public:
-    static constexpr int kRate = 22050;  // espeak-ng's rate: nothing is resampled
+    static constexpr int kRate = 22050;  // espeak-ng's rate; flite's 16 kHz is resampled
     static constexpr const char* kMonitor = "horalo_sink.monitor";
 
     PrivateSoundServer();

@@ -49,3 +49,16 @@ std::vector<int16_t> loudPart(const std::vector<int16_t>& samples, int level) {
     const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
     return {first, last};
 }
+
+std::vector<int16_t> resampled(const std::vector<int16_t>& samples, int from, int to) {
+    if (samples.empty() || from <= 0 || to <= 0) return {};
+    std::vector<int16_t> result(samples.size() * size_t(to) / size_t(from));
+    for (size_t i = 0; i < result.size(); ++i) {
+        const double at = double(i) * from / to;
+        const size_t left = std::min(size_t(at), samples.size() - 1);
+        const size_t right = std::min(left + 1, samples.size() - 1);
+        const double weight = at - double(left);
+        result[i] = int16_t(std::lround(samples[left] * (1 - weight) + samples[right] * weight));
+    }
+    return result;
+}

@@ -11,3 +11,7 @@ double soundLikeness(const std::vector<int16_t>& a, const std::vector<int16_t>& 
 
 // The part of `samples` from its first sample above `level` to its last.
 std::vector<int16_t> loudPart(const std::vector<int16_t>& samples, int level);
+
+// `samples` taken at `from` Hz, as the same sound taken at `to` Hz (linear
+// interpolation: enough for loudness contours).
+std::vector<int16_t> resampled(const std::vector<int16_t>& samples, int from, int to);

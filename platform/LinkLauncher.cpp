@@ -1,0 +1,7 @@
+#include "platform/LinkLauncher.h"
+
+#include <QDesktopServices>
+
+bool DesktopLinkLauncher::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}

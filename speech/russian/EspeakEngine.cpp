@@ -1,0 +1,103 @@
+#include "EspeakEngine.h"
+
+#include <espeak-ng/espeak_ng.h>
+#include <unistd.h>
+
+#include <string>
+
+namespace horalo::speech {
+
+namespace {
+
+constexpr const char* kVoice = "ru";
+constexpr const char* kDictionary = "ru_dict";  // in espeak-ng's data folder
+
+SpeakStatus startupFailure(espeak_ng_STATUS status) {
+    // Missing or unreadable data files come back as errno values (ENOENT) or as
+    // a version mismatch when an old data set is found.
+    const bool dataProblem =
+        (status & ENS_GROUP_MASK) == ENS_GROUP_ERRNO || status == ENS_VERSION_MISMATCH;
+    return dataProblem ? SpeakStatus::VoiceDataMissing : SpeakStatus::SynthesisFailed;
+}
+
+// A non-zero sample rate is espeak-ng's own sign that it is running; a second
+// start would reload its data underneath another user in the process.
+SpeakStatus startOnce() {
+    if (espeak_ng_GetSampleRate() != 0) return SpeakStatus::Ok;
+    espeak_ng_InitializePath(nullptr);
+    espeak_ng_ERROR_CONTEXT context = nullptr;
+    const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
+    espeak_ng_ClearErrorContext(&context);
+    if (status != ENS_OK) return startupFailure(status);
+    // Sound comes back to us through the callback and we play it ourselves.
+    // Even so, espeak-ng 1.51 sets up its own sound device here, which means
+    // a connection to the sound server without a time limit.
+    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK)
+        return SpeakStatus::SynthesisFailed;
+    return SpeakStatus::Ok;
+}
+
+// espeak-ng accepts a voice whose dictionary is missing and then says nothing.
+bool dictionaryInstalled() {
+    const char* dataPath = nullptr;
+    espeak_Info(&dataPath);
+    if (!dataPath) return false;
+    const std::string file = std::string(dataPath) + "/" + kDictionary;
+    return access(file.c_str(), R_OK) == 0;
+}
+
+// The name espeak-ng gave the voice when we set it ("Russian"), or empty.
+std::string& voiceSet() {
+    static std::string name;
+    return name;
+}
+
+bool voiceIsSet() {
+    const espeak_VOICE* current = espeak_GetCurrentVoice();
+    return !voiceSet().empty() && current && current->name && voiceSet() == current->name;
+}
+
+SpeakStatus setVoiceUnlessSet() {
+    if (voiceIsSet()) return SpeakStatus::Ok;
+    voiceSet().clear();
+    if (!dictionaryInstalled() || espeak_ng_SetVoiceByName(kVoice) != ENS_OK)
+        return SpeakStatus::VoiceDataMissing;
+    // A voice change keeps the speed of the voice before; setting the rate
+    // anew recomputes it for this voice.
+    if (espeak_ng_SetParameter(espeakRATE, espeakRATE_NORMAL, 0) != ENS_OK)
+        return SpeakStatus::SynthesisFailed;
+    const espeak_VOICE* current = espeak_GetCurrentVoice();
+    if (current && current->name) voiceSet() = current->name;
+    return SpeakStatus::Ok;
+}
+
+SpeakStatus start(int& sampleRate) {
+    SpeakStatus status = startOnce();
+    if (status == SpeakStatus::Ok) status = setVoiceUnlessSet();
+    sampleRate = status == SpeakStatus::Ok ? espeak_ng_GetSampleRate() : 0;
+    return status;
+}
+
+int passSamples(short* samples, int count, espeak_EVENT* events) {
+    auto* watch = events ? static_cast<SpeechWatch*>(events->user_data) : nullptr;
+    if (!watch || !samples || count <= 0) return 0;
+    return watch->pass({samples, static_cast<size_t>(count)}) ? 0 : 1;  // 1 stops the engine
+}
+
+SpeakStatus synthesize(const std::string& text, const SampleSink& sink) {
+    int sampleRate = 0;
+    if (const SpeakStatus started = start(sampleRate); started != SpeakStatus::Ok) return started;
+    SpeechWatch watch(sink);
+    espeak_SetSynthCallback(passSamples);
+    espeak_ng_STATUS status =
+        espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+                             espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &watch);
+    if (status == ENS_OK) status = espeak_ng_Synchronize();
+    return watch.outcome(status == ENS_OK);
+}
+
+}  // namespace
+
+const SpeechEngine kEspeakRussian{start, synthesize};
+
+}  // namespace horalo::speech

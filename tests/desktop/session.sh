@@ -1,0 +1,89 @@
+# A private desktop for the real-desktop tests: an X server (Xvfb), the openbox
+# window manager and, on request, a trayer panel as the notification area.
+# Source it; every wait is bounded and fails the test when its time runs out.
+
+# wait_until SECONDS COMMAND...: polls COMMAND until it succeeds.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start_desktop() {
+    local fifo
+    SESSION_DIR=$(mktemp -d)
+    fifo="$SESSION_DIR/display"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>"$SESSION_DIR/xvfb.log" &
+    XVFB_PID=$!
+    local number
+    read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+    openbox --sm-disable >"$SESSION_DIR/openbox.log" 2>&1 &
+    OPENBOX_PID=$!
+    wait_until 20 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "openbox did not start"
+    trap 'stop_desktop; exit_hook' EXIT
+}
+
+start_tray() {
+    trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
+        >"$SESSION_DIR/trayer.log" 2>&1 &
+    TRAYER_PID=$!
+    wait_until 20 tray_is_up || fail "trayer did not start"
+}
+
+tray_is_up() {
+    xwininfo -root -tree 2>/dev/null | grep -q '"panel": ("panel" "trayer")'
+}
+
+stop_tray() {
+    if [ -n "${TRAYER_PID:-}" ]; then
+        kill "$TRAYER_PID" 2>/dev/null || true
+        wait "$TRAYER_PID" 2>/dev/null || true
+    fi
+    TRAYER_PID=
+}
+
+stop_desktop() {
+    stop_tray
+    kill "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null
+    wait "$OPENBOX_PID" "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$SESSION_DIR"
+}
+
+# What a test still has to clean up when it ends, passed or not; tests redefine it.
+exit_hook() { :; }
+
+# The window of a class docked in the trayer panel, if any.
+docked_icon() {
+    xwininfo -root -tree | awk -v class="(\"$1\"" '
+        /"panel": \("panel" "trayer"\)/ { inPanel = 1 }
+        inPanel && index($0, class) { print $1; exit }'
+}
+
+# Top-level windows of a class whose title is exactly NAME.
+window_named() {
+    local id
+    for id in $(xdotool search --class "$1" 2>/dev/null); do
+        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$2" ]; then
+            echo "$id"
+            return
+        fi
+    done
+}
+
+is_mapped() {
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+is_iconic() {
+    xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'
+}
