@@ -23,32 +23,16 @@ ratio() {  # a b: a/b, or "-" when b is nothing
     if [ "$(echo "$2 > 0" | bc -l)" = 1 ]; then printf '%.2fx' "$(echo "$1 / $2" | bc -l)"; else echo "-"; fi
 }
 
-# Runs the check (a command) every 10 ms until it succeeds or `seconds` pass.
-wait_for() {  # seconds what command...
-    local seconds=$1 what=$2
-    shift 2
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        if [ "$SECONDS" -ge "$deadline" ]; then
-            echo "gave up waiting for $what" >&2
-            return 1
-        fi
-        sleep 0.01
-    done
-}
-
-tray_window() {
-    xdotool search --classname '^panel$' >/dev/null 2>&1
-}
-
-# Whether at least `count` icons are docked in the tray.
+# Whether both icons, the floor's and horalo's, are docked in the tray.
 icons_docked() {
-    local panel
-    panel=$(xdotool search --classname '^panel$' 2>/dev/null | head -1)
-    [ -n "$panel" ] && [ "$(xwininfo -children -id "$panel" | grep -c '^     0x.*": (')" -ge "$1" ]
+    [ -n "$(docked_icon tray_floor)" ] && [ -n "$(docked_icon horalo)" ]
 }
 
-# The latest Speak call logged, in nanoseconds since the epoch of the faked clock.
+called_since() {  # log since-ns
+    speak_calls_from "$1" "$2" | grep -q .
+}
+
+# The Speak calls logged from a time on, in nanoseconds since the epoch of the faked clock.
 speak_calls_from() {  # log since-ns
     [ -f "$1" ] && awk -v since="$2" '$1 >= since' "$1"
 }
@@ -69,7 +53,7 @@ mark_to_speak() {  # count work program
         HORALO_BENCH_SPEAK_LOG="$log" FAKETIME_DONT_FAKE_MONOTONIC=1 \
             faketime -f "@$start_at" "$program" >>"$work/programs.log" 2>&1 &
         local pid=$!
-        wait_for 8 "the mark" speak_calls_from "$log" "$mark_ns" >/dev/null || true
+        wait_until 8 called_since "$log" "$mark_ns" || true
         sleep 1  # a second call for the same mark would come within it
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
@@ -84,23 +68,23 @@ mark_to_speak() {  # count work program
     echo "$(fmt "$worst") $missed $doubled"
 }
 
-# The program's docked icon window, by its class.
-icon_window() {  # class
-    local panel
-    panel=$(xdotool search --classname '^panel$' 2>/dev/null | head -1)
-    xwininfo -tree -id "$panel" | awk -v c="(\"$1\"" 'index($0, c) { print $1; exit }'
+# The main window: the program's mapped window wider than any tray icon.
+main_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --class horalo 2>/dev/null); do
+        [ "$(xwininfo -id "$id" | awk '/Width:/ { print $2 }')" -gt 100 ] && echo "$id" && return
+    done
+    return 1
 }
 
 main_window_shown() {
-    xdotool search --onlyvisible --name '^Horalo' >/dev/null 2>&1
+    main_window >/dev/null
 }
 
 # Clicks the program's tray icon and waits for its main window.
 show_window() {
-    local icon
-    icon=$(icon_window horalo)
-    xdotool mousemove --window "$icon" 4 4 click 1
-    wait_for 10 "the main window" main_window_shown
+    xdotool mousemove --window "$(docked_icon horalo)" 8 8 click 1
+    wait_until 10 main_window_shown || fail "the main window did not come"
 }
 
 # Milliseconds from exec to the icon docked: the median of `runs` starts.
@@ -121,13 +105,13 @@ calls_reached() {  # log count
 # Resident size after the 10th and the 100th announcement asked for with Ctrl+S.
 rss_over_announcements() {  # pid log
     local pid=$1 log=$2 n rss10=0 window
-    window=$(xdotool search --onlyvisible --name '^Horalo' | head -1)
-    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    window=$(main_window)
+    xdotool windowactivate --sync "$window"
     local first
     first=$(speak_calls "$log")
     for ((n = 1; n <= 100; n++)); do
         xdotool key ctrl+s
-        wait_for 10 "announcement $n" calls_reached "$log" $((first + n))
+        wait_until 10 calls_reached "$log" $((first + n)) || fail "announcement $n was not made"
         [ "$n" = 10 ] && rss10=$(rss_kb "$pid")
     done
     echo "$rss10 $(rss_kb "$pid")"
