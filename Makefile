@@ -40,7 +40,7 @@ sanitize: deps
 	  ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bin/second_alignment_bench 20
+	bench/desktop-bench.sh $(BUILD)
 	$(BUILD)/bin/speech_latency_bench 7
 	tools/install-deps.sh bench/intelligibility-packages.txt
 	$(BUILD)/bin/intelligibility_bench

@@ -8,16 +8,20 @@
 
 class SecondTimer;
 
-// When the aligned timer fires `msec` milliseconds into a second: whether that
-// is the change it was armed for (or a late firing), and how long to wait for
-// the next change.
-bool isFiringForNewSecond(int msec);
-int msUntilNextSecond(int msec);
+// When the aligned timer fires `msIntoPeriod` milliseconds into a second (or,
+// while idle, a minute) of `periodMs`: whether that is the change it was armed
+// for (or a late firing), and how long to wait for the next change.
+bool isFiringForNewPeriod(int msIntoPeriod, int periodMs);
+int msUntilNextPeriod(int msIntoPeriod, int periodMs);
 
-// One precise timer, re-aligned at every tick to fire just after the next
+// One precise timer, re-aligned at every firing to fire just after the next
 // change of the wall-clock second. Each firing is a pass that ticks the enabled
-// SecondTimers in the order they were added. Re-aligning every second keeps the
-// ticks on the clock's seconds even when the system clock is set.
+// SecondTimers in the order they were added. Re-aligning at every firing keeps
+// the ticks on the clock's seconds even when the system clock is set.
+//
+// While idle (nobody looks at the seconds), passes come only at the changes of
+// the minute: every announcement mark is a whole minute, so none is missed, and
+// the idle program sleeps a minute at a time instead of waking every second.
 class SecondTicker final : public QObject {
     Q_OBJECT
   public:
@@ -29,6 +33,12 @@ class SecondTicker final : public QObject {
 
     // Arms the aligned timer; from then on a pass runs at every second.
     void start();
+    void setIdle(bool idle);
+    bool isIdle() const { return idle_; }
+    // The wall clock was set, or the machine woke from sleep: a pass runs at
+    // once, so that what the new time makes due is not left for a minute, and
+    // the timer is aligned anew.
+    void clockWasSet();
     // One pass, as at a change of second. The aligned timer calls it; so does a
     // test that drives the clock itself.
     void runPass();
@@ -37,9 +47,14 @@ class SecondTicker final : public QObject {
   private:
     void onTimeout();
     void arm();
+    int periodMs() const;
+    int msIntoPeriod() const;
 
     const TimeSource& time_;
     QTimer timer_;
-    std::vector<SecondTimer*> timers_;
+    std::vector<SecondTimer*> timers_;  // a removed timer leaves a null until its pass ends
     quint64 passes_ = 0;
+    int passDepth_ = 0;
+    bool started_ = false;
+    bool idle_ = false;
 };

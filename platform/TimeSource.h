@@ -24,3 +24,15 @@ class SystemTime final : public TimeSource {
   private:
     QElapsedTimer started_;
 };
+
+// The two clocks read together.
+struct ClockReading {
+    QTime wall;
+    qint64 monotonicMs;
+};
+
+ClockReading readClocks(const TimeSource& time);
+// Whether the time of day moved otherwise than the monotonic clock from
+// `earlier` to `later`: set forwards or back, or a sleep of the machine
+// (which the monotonic clock does not count). Midnight is no jump.
+bool clockWasSetBetween(const ClockReading& earlier, const ClockReading& later);

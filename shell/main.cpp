@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "ClockWatch.h"
 #include "EndRequests.h"
 #include "Form1Instance.h"
 #include "HelpWindows.h"
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
 
     SystemTime time;
     SecondTicker ticker(time);
+    const std::unique_ptr<ClockWatch> clockWatch = makeClockWatch(time);
+    QObject::connect(clockWatch.get(), &ClockWatch::clockSet, &ticker, &SecondTicker::clockWasSet);
     UserMessages messages;
     SpeechBackends speech(speechLibraryFolder(QApplication::applicationDirPath()),
                           messages.reporter());

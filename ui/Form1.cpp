@@ -22,6 +22,7 @@ Form1::Form1(const Form1Services& services)
     connectClicks();
     connectTimers();
     watchPointer();
+    followVisibility();
     laidOut_ = true;
 }
 

@@ -123,6 +123,8 @@ class Form1 : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -134,6 +136,8 @@ class Form1 : public QMainWindow {
     void layOutStateLabels();
     void buildMenus();
     void connectTimers();
+    // The seconds tick only while someone can see them.
+    void followVisibility();
     void connectClicks();
     void watchPointer();
 

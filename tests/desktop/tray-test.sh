@@ -6,6 +6,7 @@
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/session.sh"
+source "$here/program.sh"
 
 copy_program "$1" "$2"
 export XDG_CONFIG_HOME="$work/config" HORALO_SPEECH_LOG="$work/speech.log"
@@ -19,15 +20,6 @@ start_program() {
     "$work/horalo" >>"$work/horalo.log" 2>&1 &
     PROGRAM_PID=$!
 }
-program_ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
-main_window() { window_named horalo "$1"; }
-main_is_mapped() {
-    local id
-    id=$(main_window "$1")
-    [ -n "$id" ] && is_mapped "$id"
-}
-icon_docked() { [ -n "$(docked_icon horalo)" ]; }
-click_icon() { xdotool mousemove --window "$(docked_icon horalo)" 8 8 click "$1"; }
 
 start_desktop
 start_tray
