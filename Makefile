@@ -50,7 +50,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

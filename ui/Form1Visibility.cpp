@@ -1,5 +1,5 @@
-#include "TimeText.h"
 #include "Form1.h"
+#include "TimeText.h"
 
 // While the window is hidden nobody sees the seconds, and the ticker sleeps
 // from one change of the minute to the next, where every mark falls. Shown, the

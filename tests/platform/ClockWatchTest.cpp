@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "ClockStep.h"
-#include "ManualTime.h"
 #include "ClockWatch.h"
+#include "ManualTime.h"
 #include "PollingClockWatch.h"
 
 // The kernel's word comes at every step, not only the first.

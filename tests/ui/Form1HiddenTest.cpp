@@ -3,10 +3,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "Form1.h"
 #include "ManualTray.h"
 #include "ShiftedTime.h"
 #include "SpeechLog.h"
-#include "Form1.h"
 
 // The main window on its real timers, the clock moved to just before a mark.
 class Form1Hidden : public testing::Test {
@@ -14,7 +14,7 @@ class Form1Hidden : public testing::Test {
     SpeechLog log;
     ShiftedTime time{QTime(13, 14, 58, 300)};
     SecondTicker ticker{time};
-    SpeechBackends speech{recordingSpeechDir(), [](const QString&) {}};
+    SpeechBackends speech{recordingSpeechDir(), [](const UserText&) {}};
     QTemporaryDir settingsDir;
     SettingsStore settings{settingsDir.path()};
     ManualTray tray;
