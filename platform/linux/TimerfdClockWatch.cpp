@@ -31,9 +31,10 @@ TimerfdClockWatch::~TimerfdClockWatch() {
 bool TimerfdClockWatch::arm() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    itimerspec spec{};
-    spec.it_value.tv_sec = now.tv_sec + kFarAheadSeconds;
-    return timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec deadline{};
+    deadline.it_value.tv_sec = now.tv_sec + kFarAheadSeconds;
+    return timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &deadline, nullptr) ==
+           0;
 }
 
 void TimerfdClockWatch::onReadable() {
