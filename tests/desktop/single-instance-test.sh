@@ -6,6 +6,7 @@
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/session.sh"
+source "$here/program.sh"
 
 # Settings and runtime folder of the test's own make it a session of its own.
 copy_program "$1" "$2"
@@ -37,12 +38,6 @@ ended_cleanly() {
     wait_until 10 ended "$1" || return 1
     wait "${pid[$1]}"
 }
-icon_docked() { [ -n "$(docked_icon horalo)" ]; }
-main_is_mapped() {
-    local id
-    id=$(window_named horalo Хорало)
-    [ -n "$id" ] && is_mapped "$id"
-}
 
 start_desktop
 start_tray
@@ -51,7 +46,7 @@ echo "a second start hands over: the running program shows its window"
 start first
 wait_until 20 greeted first || fail "the first start did not greet: $(said first)"
 wait_until 20 icon_docked || fail "the icon was not docked"
-main_is_mapped && fail "the main window is on screen at start"
+main_is_mapped Хорало && fail "the main window is on screen at start"
 # LeakSanitizer cannot work under a tracer; a sanitizer build checks the other starts.
 start second env "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
     strace -f -e trace=%file,connect -o "$work/second.trace"
@@ -60,7 +55,7 @@ ended_cleanly second || fail "the second start did not end with exit code 0"
 grep -q 'horalo-.*\.socket' "$work/second.trace" || fail "the second start did not look for the first"
 ! grep -E 'Zef\.ini|libEng\.so|libVoice\.so' "$work/second.trace" ||
     fail "the second start reached the settings or a speech library"
-wait_until 10 main_is_mapped || fail "the running program did not show its window"
+wait_until 10 main_is_mapped Хорало || fail "the running program did not show its window"
 running first || fail "the running program ended"
 
 echo "after kill -9 of the running program the next start becomes the program"
