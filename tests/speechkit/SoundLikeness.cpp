@@ -7,6 +7,25 @@
 namespace {
 
 constexpr size_t kFrames = 64;  // about 25 ms each for a phrase: syllables show
+// Gaps are cut out in pieces this long (5 ms at the sink's rate) where no
+// sample reaches kSilence: the null sink plays digital silence wherever a
+// player on a busy machine fell behind, and such a gap says nothing about the
+// words around it.
+constexpr size_t kGapPiece = 110;
+constexpr int kSilence = 64;
+
+std::vector<int16_t> withoutGaps(const std::vector<int16_t>& samples) {
+    std::vector<int16_t> sound;
+    sound.reserve(samples.size());
+    for (size_t begin = 0; begin < samples.size(); begin += kGapPiece) {
+        const auto from = samples.begin() + std::ptrdiff_t(begin);
+        const auto to =
+            samples.begin() + std::ptrdiff_t(std::min(begin + kGapPiece, samples.size()));
+        if (std::any_of(from, to, [](int16_t s) { return std::abs(s) >= kSilence; }))
+            sound.insert(sound.end(), from, to);
+    }
+    return sound;
+}
 
 // Root-mean-square loudness of `frames` equal parts, less its mean.
 std::vector<double> contour(const std::vector<int16_t>& samples) {
@@ -27,7 +46,8 @@ std::vector<double> contour(const std::vector<int16_t>& samples) {
 
 }  // namespace
 
-double soundLikeness(const std::vector<int16_t>& a, const std::vector<int16_t>& b) {
+double soundLikeness(const std::vector<int16_t>& heardA, const std::vector<int16_t>& heardB) {
+    const std::vector<int16_t> a = withoutGaps(heardA), b = withoutGaps(heardB);
     if (a.empty() || b.empty()) return 0;
     const std::vector<double> ca = contour(a), cb = contour(b);
     double ab = 0, aa = 0, bb = 0;
