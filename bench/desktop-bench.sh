@@ -22,7 +22,9 @@ source "$here/../tests/desktop/faked-clock.sh"
 source "$here/measure.sh"
 
 exit_hook() {
-    for pid in "${pids[@]}" "${loops[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}" "${loops[@]}" $(cat "$work/mark-run.pid" 2>/dev/null); do
+        kill "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 

@@ -44,7 +44,6 @@ speak_calls_from() {  # log since-ns
 # for the mark. Prints the worst delay in ms, the marks missed and doubled.
 mark_to_speak() {  # count work program
     local count=$1 work=$2 program=$3 worst=0 missed=0 doubled=0 i
-    trap '[ -z "${FAKED_PID:-}" ] || kill "$FAKED_PID" 2>/dev/null || true' EXIT
     for ((i = 0; i < count; i++)); do
         local mark mark_ns log="$work/marks.log"
         mark=$(date -d "13:15:00 $((i * 15)) minutes" '+%T')
@@ -52,6 +51,7 @@ mark_to_speak() {  # count work program
         rm -f "$log"
         fake_clock_reads "$(date -d "$mark 3 seconds ago" '+%T')"
         HORALO_BENCH_SPEAK_LOG="$log" start_on_faked_clock "$work/programs.log" "$program"
+        echo "$FAKED_PID" >"$work/mark-run.pid"  # for the bench's end, should it come now
         wait_until 8 called_since "$log" "$mark_ns" || true
         sleep 1  # a second call for the same mark would come within it
         # What was called before the end: the end's own farewell is no mark.

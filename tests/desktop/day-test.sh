@@ -108,7 +108,7 @@ store eng "15 минут"
 fake_clock_reads 13:14:52
 start_program
 wait_until 20 announcements_reach 1 || fail "no greeting"
-(($(announcements | head -1) < $(real_ms_at 13:14:56))) || fail "the greeting came late"
+(($(announcements | head -1) < $(real_ms_at 13:14:58))) || fail "the greeting came late"
 wait_until 20 announcements_reach 2 || fail "13:15:00 was not said"
 said_on_the_mark 2 13:15:00
 wait_for_real_ms "$(real_ms_at 13:15:25)"

@@ -7,22 +7,24 @@
 namespace {
 
 constexpr size_t kFrames = 64;  // about 25 ms each for a phrase: syllables show
-// Gaps are cut out in pieces this long (5 ms at the sink's rate) where no
-// sample reaches kSilence: the null sink plays digital silence wherever a
+// Runs of this many samples or more (2 ms at the sink's rate) where no sample
+// reaches kSilence are cut out: the null sink plays digital silence wherever a
 // player on a busy machine fell behind, and such a gap says nothing about the
-// words around it.
-constexpr size_t kGapPiece = 110;
+// words around it. Pauses between words go the same way in both sounds.
+constexpr size_t kGapRun = 44;
 constexpr int kSilence = 64;
 
 std::vector<int16_t> withoutGaps(const std::vector<int16_t>& samples) {
     std::vector<int16_t> sound;
     sound.reserve(samples.size());
-    for (size_t begin = 0; begin < samples.size(); begin += kGapPiece) {
-        const auto from = samples.begin() + std::ptrdiff_t(begin);
-        const auto to =
-            samples.begin() + std::ptrdiff_t(std::min(begin + kGapPiece, samples.size()));
-        if (std::any_of(from, to, [](int16_t s) { return std::abs(s) >= kSilence; }))
-            sound.insert(sound.end(), from, to);
+    size_t quietFrom = 0;  // start of the quiet run that ends at the current sample
+    for (size_t i = 0; i <= samples.size(); ++i) {
+        if (i < samples.size() && std::abs(samples[i]) < kSilence) continue;
+        const size_t quiet = i - quietFrom;
+        const size_t keepFrom = quiet >= kGapRun ? i : quietFrom;
+        sound.insert(sound.end(), samples.begin() + std::ptrdiff_t(keepFrom),
+                     samples.begin() + std::ptrdiff_t(std::min(i + 1, samples.size())));
+        quietFrom = i + 1;
     }
     return sound;
 }
