@@ -27,8 +27,8 @@ start_tray
 echo "first start, nothing stored: the splash and the icon, no main window"
 start_program
 wait_until 20 icon_docked || fail "the icon was not docked"
+wait_until 10 main_is_mapped "Форма2" || fail "the splash is not up"
 splash=$(main_window "Форма2")
-[ -n "$splash" ] && is_mapped "$splash" || fail "the splash is not up"
 main_is_mapped "Horalo " && fail "the main window is on screen at start"
 wait_until 12 bash -c "! xwininfo -id $splash 2>/dev/null | grep -q IsViewable" ||
     fail "the splash stayed up"
