@@ -38,12 +38,12 @@ store() {  # language interval
     printf '[Options]\nLanguage=%s\nInterval=%s\nPicture=logo\nlogo=no\n' "$1" "$2" >"$settings"
 }
 now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
-# The announcement number N began on the mark TIME, within its second: at most
-# 250 ms after it, time enough for a busy machine (make bench measures how
-# soon it comes on a quiet one).
+# The announcement number N began in the second of the mark TIME: a mark said
+# a second late, or early, is a fault; how soon within the second it comes is
+# for make bench to measure, since a busy machine slows the speech itself.
 said_on_the_mark() {  # n time
     local late=$(($(announcements | sed -n "$1p") - $(real_ms_at "$2")))
-    ((late >= 0 && late <= 250)) || fail "the announcement of $2 began $late ms after the mark"
+    ((late >= 0 && late < 1000)) || fail "the announcement of $2 began $late ms after the mark"
 }
 says() {  # count: exactly this many announcements so far
     [ "$(announcement_count)" = "$1" ] || fail "$(announcement_count) announcements, not $1"
