@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The program as a screen reader meets it: the accessibility bus on, every
+# window's tree read over AT-SPI in English and in Russian, and the About
+# window's web link opened through its accessible action.
+# Usage: accessibility-test.sh PROGRAM RECORDING_SPEECH_DIR
+# Exits 77 (skipped) when the machine lacks the accessibility bus or pyatspi.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+command -v dbus-run-session >/dev/null || skip "dbus-run-session is missing (package dbus-daemon)"
+[ -x /usr/libexec/at-spi-bus-launcher ] || skip "the accessibility bus is missing (package at-spi2-core)"
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "pyatspi is missing (package python3-pyatspi)"
+# A session bus of the test's own, on which the accessibility bus starts on demand.
+if [ -z "${HORALO_OWN_SESSION_BUS:-}" ]; then
+    HORALO_OWN_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+source "$here/session.sh"
+source "$here/program.sh"
+
+copy_program "$1" "$2"
+exit_hook() {
+    [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
+    rm -rf "$work"
+}
+# A stand-in web browser that only writes down what it is handed, found both
+# as the desktop's handler of web addresses and through BROWSER.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/applications"
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION
+export BROWSER="$work/browser" OPENED="$work/opened"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$OPENED" >"$BROWSER"
+chmod +x "$BROWSER"
+printf '[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %%u\nMimeType=x-scheme-handler/http;x-scheme-handler/https;\n' \
+    "$BROWSER" >"$XDG_DATA_HOME/applications/recorder.desktop"
+printf '[Default Applications]\nx-scheme-handler/http=recorder.desktop\nx-scheme-handler/https=recorder.desktop\n' \
+    >"$XDG_CONFIG_HOME/mimeapps.list"
+
+start_desktop
+
+# run LANGUAGE: the program with the splash shown, read by the probe, then ended.
+run() {
+    rm -f "$OPENED"
+    printf '[Options]\nLanguage=%s\nInterval=15 минут\nPicture=logo\nlogo=yes\n' "$1" \
+        >"$XDG_CONFIG_HOME/Zef.ini"
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 HORALO_SPEECH_LOG="$work/speech.log" \
+        "$work/horalo" >>"$work/horalo.log" 2>&1 &
+    PROGRAM_PID=$!
+    /usr/bin/python3 "$here/accessible_tree.py" "$1" "$OPENED" || fail "the $1 interface, above"
+    kill -TERM "$PROGRAM_PID"
+    wait_until 10 program_ended || fail "the program did not end"
+}
+
+# The accessibility bus is up before the program starts, as in a session with a screen reader.
+/usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)'
+echo "English: the splash, the main window, About and its web link, Rules"
+run eng
+echo "Russian: the same"
+run rus
+echo "1 passed, 0 failed"
