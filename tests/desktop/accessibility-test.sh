@@ -6,19 +6,12 @@
 # Exits 77 (skipped) when the machine lacks the accessibility bus or pyatspi.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
-command -v dbus-run-session >/dev/null || skip "dbus-run-session is missing (package dbus-daemon)"
-[ -x /usr/libexec/at-spi-bus-launcher ] || skip "the accessibility bus is missing (package at-spi2-core)"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "pyatspi is missing (package python3-pyatspi)"
-# A session bus of the test's own, on which the accessibility bus starts on demand.
-if [ -z "${HORALO_OWN_SESSION_BUS:-}" ]; then
-    HORALO_OWN_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
 source "$here/session.sh"
 source "$here/program.sh"
+[ -x /usr/libexec/at-spi-bus-launcher ] || skip "the accessibility bus is missing (package at-spi2-core)"
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "pyatspi is missing (package python3-pyatspi)"
+# The accessibility bus starts on demand on the test's own session bus.
+on_own_session_bus "$@"
 
 copy_program "$1" "$2"
 exit_hook() {
