@@ -14,17 +14,14 @@ source "$here/program.sh"
 on_own_session_bus "$@"
 
 copy_program "$1" "$2"
-exit_hook() {
-    [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
-    rm -rf "$work"
-}
 # A stand-in web browser that only writes down what it is handed, found both
 # as the desktop's handler of web addresses and through BROWSER.
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/applications"
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION
-export BROWSER="$work/browser" OPENED="$work/opened"
+export BROWSER="$work/browser" OPENED="$work/opened" HORALO_SPEECH_LOG="$work/speech.log"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$OPENED" >"$BROWSER"
 chmod +x "$BROWSER"
 printf '[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %%u\nMimeType=x-scheme-handler/http;x-scheme-handler/https;\n' \
@@ -39,9 +36,7 @@ run() {
     rm -f "$OPENED"
     printf '[Options]\nLanguage=%s\nInterval=15 минут\nPicture=logo\nlogo=yes\n' "$1" \
         >"$XDG_CONFIG_HOME/Zef.ini"
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 HORALO_SPEECH_LOG="$work/speech.log" \
-        "$work/horalo" >>"$work/horalo.log" 2>&1 &
-    PROGRAM_PID=$!
+    start_program
     /usr/bin/python3 "$here/accessible_tree.py" "$1" "$OPENED" || fail "the $1 interface, above"
     kill -TERM "$PROGRAM_PID"
     wait_until 10 program_ended || fail "the program did not end"

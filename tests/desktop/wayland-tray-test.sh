@@ -16,14 +16,6 @@ copy_program "$1" "$2"
 export XDG_CONFIG_HOME="$work/config" HORALO_SPEECH_LOG="$work/speech.log"
 mkdir -p "$XDG_CONFIG_HOME"
 printf '[Options]\nLanguage=eng\nInterval=15 минут\nPicture=logo\nlogo=no\n' >"$XDG_CONFIG_HOME/Zef.ini"
-exit_hook() {
-    [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
-    rm -rf "$work"
-}
-start_program() {
-    "$work/horalo" >>"$work/horalo.log" 2>&1 &
-    PROGRAM_PID=$!
-}
 icon_registered() { [ -n "$(tray_items)" ]; }
 icon_gone() { ! icon_registered; }
 window_shown() { wayland_window_shown Horalo; }
