@@ -13,6 +13,7 @@ Form1::Form1(const Form1Services& services)
       settings_(services.settings),
       tray_(services.tray),
       endProgram_(services.endProgram) {
+    shapeForAssistiveTechnology();
     layOutWindow();
     layOutPanes();
     layOutInterval();
@@ -23,6 +24,7 @@ Form1::Form1(const Form1Services& services)
     connectTimers();
     watchPointer();
     followVisibility();
+    nameForAssistiveTechnology(Param.text());
     laidOut_ = true;
 }
 
@@ -94,6 +96,8 @@ void Form1::layOutInterval() {
     place(Комманда2, u"Комманда2", Рамка1, twipsRect(840, 480, 75, 135));
     Комманда2.setText(QStringLiteral("Комманда2"));
     Комманда2.setDefault(true);
+    // Nobody sees the button, and it does nothing: Tab passes it by.
+    Комманда2.setFocusPolicy(Qt::NoFocus);
     // The frame is laid out after the combo box, which must stay clickable above it.
     Комбо1.raise();
     Комбо1.setFocus();
@@ -107,8 +111,7 @@ void Form1::layOutButtons() {
     // Outside a dialog Enter reaches a focused button only when it is auto-default.
     Комманда1.setAutoDefault(true);
     Комманда3.setAutoDefault(true);
-    setTabOrder(&Комбо1, &Комманда2);
-    setTabOrder(&Комманда2, &Комманда1);
+    setTabOrder(&Комбо1, &Комманда1);
     setTabOrder(&Комманда1, &Комманда3);
 }
 

@@ -140,6 +140,10 @@ class Form1 : public QMainWindow {
     void followVisibility();
     void connectClicks();
     void watchPointer();
+    // What a screen reader finds: roles, names in the interface language of
+    // `code`, and nothing of the controls only the program itself uses.
+    void shapeForAssistiveTechnology();
+    void nameForAssistiveTechnology(const QString& code);
 
     // Runs whenever the window's size or state changes: first show, minimise, restore.
     void Form_Resize();

@@ -28,6 +28,7 @@ void Form1::ApplyLanguage(const QString& code) {
     about.setText(text(u"&About program", u"&О программе"));
     setWindowTitle(text(u"Horalo", u"Хорало"));
     slogo.setText(text(u"&Show Logo", u"&Показывать Логотип"));
+    nameForAssistiveTechnology(code);
 
     eng.setChecked(code == u"eng");
     rus.setChecked(code == u"rus");

@@ -1,3 +1,5 @@
+#include <QGuiApplication>
+
 #include "Form1.h"
 
 void Form1::TrayIcon_Click(TrayIcon::Click click) {
@@ -5,6 +7,11 @@ void Form1::TrayIcon_Click(TrayIcon::Click click) {
 }
 
 void Form1::RestoreFromTray() {
+    // On Wayland a program can neither raise its window nor learn that the
+    // compositor minimised it (xdg-shell does not say): a shown window that is
+    // not the active one is mapped afresh, which brings it up normal and in front.
+    if (isVisible() && !isActiveWindow() && QGuiApplication::platformName().startsWith(u"wayland"))
+        hide();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();

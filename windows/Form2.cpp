@@ -32,6 +32,7 @@ Form2::Form2(const Form1& main, LinkLauncher& launcher)
     : HelpWindow(main, launcher, QRect(2910, 585, 5535, 2430)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Форма1"));
+    announceAs(*this, {u"About Horalo"_qs, u"О программе Хорало"_qs});
     layOut();
     connectHandlers();
     Form_Load();
@@ -52,11 +53,17 @@ void Form2::layOut() {
                             address::author, u"город Примерный, 2000 год"_qs}));
     placeLabel(Метка1, u"Метка1", *this, QRect(0, 0, 5535, 975), bgr(0x00FFFF));
     Метка1.setText(banner());
-    placePicture(Изображение1, QRect(3600, 720, 1920, 1485), u":/assets/about.jpg"_qs);
+    announceAs(Метка1, {u"Horalo, beta version 2.5 of 21 June 2000"_qs,
+                        u"Хорало, бета-версия 2.5 от 21 июня 2000 года"_qs});
+    placePicture(Изображение1, QRect(3600, 720, 1920, 1485), u":/assets/about.jpg"_qs,
+                 {u"Horalo 2.5: the talking clock sending out its voice"_qs,
+                  u"Хорало 2.5: говорящие часы посылают свой голос"_qs});
     placeLink(Метка4, u"Метка4", QRect(3840, 480, 1680, 195), LinkKind::Mail);
     placeLink(Метка5, u"Метка5", QRect(3960, 240, 1455, 195), LinkKind::Web);
     place(Комманда1, u"Комманда1", *this, QRect(0, 2160, 5535, 255));
     Комманда1.setText(u"( ОК )  "_qs + kCredit);
+    announceAs(Комманда1, {u"OK"_qs, u"ОК"_qs});
+    Комманда1.setAccessibleDescription(kCredit);
     Комманда1.setDefault(true);
     Комманда1.setFocus();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "Accessibility.h"
 #include "Addresses.h"
 #include "LinkLabel.h"
 #include "LinkLaunch.h"
@@ -33,6 +34,7 @@ HelpWindow::HelpWindow(const Form1& main, LinkLauncher& launcher, QRect designRe
     QFont font = QApplication::font();
     font.setPixelSize(11);
     setFont(font);
+    setAccessibleRole(*this, QAccessible::Dialog);
 }
 
 void HelpWindow::place(QWidget& control, const char16_t* name, QWidget& parent, QRect designRect) {
@@ -49,16 +51,27 @@ void HelpWindow::placeLabel(QLabel& label, const char16_t* name, QWidget& parent
     setTextColour(label, colour);
 }
 
-void HelpWindow::placePicture(QLabel& picture, QRect designRect, const QString& resource) {
+void HelpWindow::placePicture(QLabel& picture, QRect designRect, const QString& resource,
+                              const UserText& shows) {
     place(picture, u"Изображение1", *this, designRect);
+    announceAs(picture, shows);
     picture.setPixmap(QPixmap(resource));
     picture.setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void HelpWindow::placeLink(QLabel& link, const char16_t* name, QRect designRect, LinkKind kind) {
+    setAccessibleRole(link, QAccessible::Link);
     place(link, name, *this, designRect);
-    makeLinkLabel(link, kind, kind == LinkKind::Web ? address::webSite : address::author);
+    const bool web = kind == LinkKind::Web;
+    makeLinkLabel(link, kind, web ? address::webSite : address::author);
     fitToAddress(link);
+    announceAs(link, web ? UserText{u"Horalo web site"_qs, u"Сайт Хорало"_qs}
+                         : UserText{u"Write to the author"_qs, u"Написать автору"_qs});
+    link.setAccessibleDescription(link.text());
+}
+
+void HelpWindow::announceAs(QWidget& control, const UserText& text) const {
+    control.setAccessibleName(text.in(main_.Param.text()));
 }
 
 void HelpWindow::launchWeb(const QLabel& link) {

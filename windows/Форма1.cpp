@@ -61,13 +61,16 @@ QString russianRules() {
 Форма1::Форма1(const Form1& main, LinkLauncher& launcher)
     : HelpWindow(main, launcher, QRect(2520, 1950, 6015, 3705)) {
     setObjectName(QStringLiteral("Форма1"));
+    announceAs(*this, {u"Horalo rules"_qs, u"Правила Хорало"_qs});
     layOut();
     connectHandlers();
     Form_Load();
 }
 
 void Форма1::layOut() {
-    placePicture(Изображение1, QRect(4200, 120, 1635, 1650), u":/assets/rules.jpg"_qs);
+    placePicture(Изображение1, QRect(4200, 120, 1635, 1650), u":/assets/rules.jpg"_qs,
+                 {u"The talking clock over a page of three numbered rules"_qs,
+                  u"Говорящие часы над страницей из трёх правил"_qs});
     // The texts start above the window's top edge, so their first rows are cut off.
     placeLabel(Метка1, u"Метка1", *this, QRect(120, -120, 5715, 3315), bgr(0x00FF00));
     Метка1.setText(russianRules());
@@ -77,6 +80,7 @@ void Форма1::layOut() {
     placeLink(Метка4, u"Метка4", QRect(4200, 3000, 1680, 195), LinkKind::Mail);
     place(Комманда1, u"Комманда1", *this, QRect(120, 3360, 5775, 255));
     Комманда1.setText(QStringLiteral("ОК"));
+    announceAs(Комманда1, {u"OK"_qs, u"ОК"_qs});
     // Neither default nor cancel; Enter presses it only while it has the focus.
     Комманда1.setAutoDefault(true);
     Комманда1.setFocus();

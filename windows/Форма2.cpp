@@ -1,6 +1,8 @@
 #include "Форма2.h"
 
+#include "Accessibility.h"
 #include "Twips.h"
+#include "UserText.h"
 
 Форма2::Форма2(SettingsStore& settings, Form1Instance& form1) : settings_(settings), form1_(form1) {
     setObjectName(QStringLiteral("Форма2"));
@@ -17,10 +19,14 @@
     Изображение1.setPixmap(QPixmap(QStringLiteral(":/assets/splash.jpg")));
     Изображение1.setScaledContents(true);
 
+    hideFromAssistiveTechnology(Метка1);
     Метка1.setObjectName(QStringLiteral("Метка1"));
     Метка1.setParent(this);
     Метка1.setGeometry(twipsRect(1440, 600, 45, 195));
     Метка1.hide();
+    setAccessibleRole(*this, QAccessible::Dialog);
+    // Until the main window has loaded the language, in the interface's design language.
+    nameForAssistiveTechnology(QString());
 
     Часы1.setObjectName(QStringLiteral("Часы1"));
     Часы1.setInterval(6000);
@@ -40,12 +46,21 @@ void Форма2::Form_Load() {
         show();
         Часы1.start();
         form1_().slogo.setChecked(true);
+        nameForAssistiveTechnology(form1_().Param.text());
     }
     if (Метка1.text() == u"no") {
         close();
         form1_().show();
         form1_().slogo.setChecked(false);
     }
+}
+
+void Форма2::nameForAssistiveTechnology(const QString& code) {
+    setAccessibleName(UserText{u"Horalo is starting"_qs, u"Хорало запускается"_qs}.in(code));
+    // The title card carries its text in the picture.
+    Изображение1.setAccessibleName(
+        UserText{u"Horalo, talking clock, version 2.5"_qs, u"Хорало, говорящие часы, версия 2.5"_qs}
+            .in(code));
 }
 
 void Форма2::Часы1_Timer() {

@@ -25,6 +25,9 @@ class Форма2 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Names for a screen reader in the interface language of `code`.
+    void nameForAssistiveTechnology(const QString& code);
+
     SettingsStore& settings_;
     Form1Instance& form1_;
 };

@@ -23,3 +23,14 @@ bring_by_icon() {  # button title
     done
     return 1
 }
+
+# The copy that copy_program made, started in the background, its output in $work/horalo.log.
+start_program() {
+    "$work/horalo" >>"$work/horalo.log" 2>&1 &
+    PROGRAM_PID=$!
+}
+# A test that ends early leaves no program and no folder behind; tests with more to clean redefine it.
+exit_hook() {
+    [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
+    rm -rf "$work"
+}

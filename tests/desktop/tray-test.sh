@@ -12,14 +12,6 @@ copy_program "$1" "$2"
 export XDG_CONFIG_HOME="$work/config" HORALO_SPEECH_LOG="$work/speech.log"
 settings="$XDG_CONFIG_HOME/Zef.ini"
 
-exit_hook() {
-    [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
-    rm -rf "$work"
-}
-start_program() {
-    "$work/horalo" >>"$work/horalo.log" 2>&1 &
-    PROGRAM_PID=$!
-}
 
 start_desktop
 start_tray

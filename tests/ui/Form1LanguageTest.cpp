@@ -1,3 +1,6 @@
+#include <QAccessible>
+#include <QLineEdit>
+
 #include "Form1Fixture.h"
 
 using Form1Language = Form1Test;
@@ -75,4 +78,28 @@ TEST_F(Form1Language, AnnouncementsFollowTheNewLanguage) {
     form.eng.trigger();
     passAt(QTime(16, 0, 0));
     EXPECT_EQ(log.calls(), (QStringList{u"Voice"_qs, u"Eng"_qs}));
+}
+
+// What a screen reader is told follows the language; the interval box is named
+// by its frame's caption, its value is the text it holds, whatever the platform.
+TEST_F(Form1Language, ScreenReaderNamesFollowTheLanguage) {
+    form.Комбо1.setEditText(u"20 минут"_qs);
+    const auto said = [this](QWidget& control, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(&control)->text(text);
+    };
+    const auto entry = [this] {
+        return form.Комбо1.itemData(0, Qt::AccessibleTextRole).toString();
+    };
+    EXPECT_EQ(said(form.Комбо1), u"Interval");
+    EXPECT_EQ(entry(), u"15 minutes");
+    form.rus.trigger();
+    EXPECT_EQ(said(form.Комбо1), u"Интервал");
+    EXPECT_EQ(said(form.Комбо1, QAccessible::Value), u"20 минут");
+    EXPECT_EQ(said(*form.Комбо1.lineEdit()), u"Интервал");
+    EXPECT_EQ(entry(), u"15 минут");
+    EXPECT_TRUE(said(form.TalkPict).startsWith(u"Хорало"));
+    form.eng.trigger();
+    EXPECT_EQ(said(form.Рамка1), u"Interval");
+    EXPECT_TRUE(said(form.TalkPict).startsWith(u"Horalo"));
+    EXPECT_EQ(form.Комбо1.currentText(), u"20 минут");
 }

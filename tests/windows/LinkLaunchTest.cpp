@@ -1,3 +1,5 @@
+#include <QAccessible>
+
 #include "HelpWindowsFixture.h"
 
 using LinkLaunch = HelpWindowsTest;
@@ -14,6 +16,31 @@ TEST_F(LinkLaunch, EachClickOpensTheLinkAddressAgain) {
     const QString mail = u"mailto:author@horalo.example.org"_qs;
     EXPECT_EQ(urls.opened, QStringList({web, web, mail, web, mail}));
     EXPECT_TRUE(messagesShown().isEmpty());
+}
+
+// A screen reader's press on a link opens it as a click does: the window stays
+// open, the link takes no keyboard focus, and it says where it leads.
+TEST_F(LinkLaunch, TheAccessiblePressActionOpensEachLinkLikeAClick) {
+    form.Param.setText(u"rus"_qs);
+    Form2* about = openAbout();
+    Форма1* rules = openRules();
+    for (QLabel* link : {&about->Метка5, &about->Метка4, &rules->Метка3, &rules->Метка4}) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(link);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::Link);
+        EXPECT_FALSE(face->state().focusable);
+        EXPECT_EQ(face->text(QAccessible::Description), link->text());
+        EXPECT_TRUE(face->text(QAccessible::Name).contains(u"Хорало"_qs) ||
+                    face->text(QAccessible::Name) == u"Написать автору")
+            << qPrintable(face->text(QAccessible::Name));
+        ASSERT_TRUE(face->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    const QString web = u"http://www.horalo.example.org"_qs;
+    const QString mail = u"mailto:author@horalo.example.org"_qs;
+    EXPECT_EQ(urls.opened, QStringList({web, mail, web, mail}));
+    EXPECT_TRUE(about->isVisible());
 }
 
 // A caption never reaches a shell: it is opened as one web address, or refused.
