@@ -28,8 +28,7 @@ int refuseToStart(const UserText& problem) {
                  QStringLiteral("Хорало не запускается: не удаётся убедиться, что оно запущено "
                                 "только один раз (%1).")}
             .arg(problem)
-            .in(language),
-        60000);
+            .in(language));
     return 1;
 }
 

@@ -28,11 +28,11 @@ void tellUser(const UserText& text, const QString& languageCode) {
     tellUser(text.in(languageCode));
 }
 
-void tellUserBeforeEnd(const QString& text, int boundMs) {
+void tellUserBeforeEnd(const QString& text) {
     std::fprintf(stderr, "horalo: %s\n", qUtf8Printable(text));
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Horalo"), text);
     // Nobody may be there to read it, as at the end of a session.
-    QTimer::singleShot(boundMs, &box, &QMessageBox::reject);
+    QTimer::singleShot(kBeforeEndBoundMs, &box, &QMessageBox::reject);
     box.exec();
 }
 
@@ -41,5 +41,5 @@ UserReport UserMessages::reporter() const {
 }
 
 void UserMessages::tellBeforeEnd(const UserText& text) const {
-    tellUserBeforeEnd(text.in(languageOf(language_)), kBeforeEndBoundMs);
+    tellUserBeforeEnd(text.in(languageOf(language_)));
 }

@@ -15,8 +15,8 @@ void tellUser(const QString& text);
 void tellUser(const UserText& text, const QString& languageCode);
 
 // For what the user must read before the program ends: a message that waits
-// for the user, at most `boundMs`, and the same text on stderr.
-void tellUserBeforeEnd(const QString& text, int boundMs);
+// for the user, a minute at most, and the same text on stderr.
+void tellUserBeforeEnd(const QString& text);
 
 // Tells the user what the parts below the windows report, each message in the
 // interface language of the moment. Those parts are built before the main
@@ -27,7 +27,7 @@ class UserMessages {
     void followLanguageOf(const QLabel& languageCode) { language_ = &languageCode; }
     // Valid as long as this object lives.
     UserReport reporter() const;
-    // A message the program ends after; it waits a minute at most.
+    // tellUserBeforeEnd in the interface language of the moment.
     void tellBeforeEnd(const UserText& text) const;
 
   private:
