@@ -122,7 +122,7 @@ UserText cannotSave(const QString& file, const UserText& reason) {
         .arg(file, reason);
 }
 
-// Another program holds the file's lock and does not let it go.
+// How long a save waits for another program to let the file's lock go.
 constexpr int kLockWaitMs = 10000;
 
 // Every key of a file with its value, as QSettings reads them.
