@@ -98,7 +98,7 @@ TEST(SingleInstance, WhatAKilledProgramLeftIsTakenOver) {
     QElapsedTimer taken;
     taken.start();
     EXPECT_EQ(next.claim(), Claim::Running);
-    EXPECT_LT(taken.elapsed(), 5000) << "the ownerless lock held the start up";
+    EXPECT_LT(taken.elapsed(), 9000) << "the ownerless lock held the start up";
     EXPECT_EQ(whileServing([&] { return SingleInstance(dir.path(), "session").claim(); }),
               Claim::HandedOver);
 }
