@@ -12,14 +12,19 @@ here=$(dirname "$(realpath "$0")")
 bench_bin="$build/bin"
 work=$(mktemp -d)
 pids=()
+loops=()
 
 # shellcheck source=tests/desktop/session.sh
 source "$here/../tests/desktop/session.sh"
+# shellcheck source=tests/desktop/faked-clock.sh
+source "$here/../tests/desktop/faked-clock.sh"
 # shellcheck source=bench/measure.sh
 source "$here/measure.sh"
 
 exit_hook() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}" "${loops[@]}" $(cat "$work/mark-run.pid" 2>/dev/null); do
+        kill "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 
@@ -119,6 +124,7 @@ for load in 0 2; do
     done
     read -r worst missed doubled < <(mark_to_speak 12 "$work" "$work/program/horalo")
     for loop in "${loops[@]}"; do kill "$loop"; done
+    loops=()
     limit=$([ "$load" = 0 ] && echo 20 || echo 50)
     row "mark to Speak ms, worst of 12, $load CPU loops" "" "$worst" "" \
         "<= $limit ms; missed $missed, doubled $doubled (0, 0)"

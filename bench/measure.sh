@@ -32,9 +32,11 @@ called_since() {  # log since-ns
     speak_calls_from "$1" "$2" | grep -q .
 }
 
-# The Speak calls logged from a time on, in nanoseconds since the epoch of the faked clock.
+# The Speak calls logged from a time on, in nanoseconds since the epoch of the
+# faked clock; nothing when none was logged.
 speak_calls_from() {  # log since-ns
-    [ -f "$1" ] && awk -v since="$2" '$1 >= since' "$1"
+    [ -f "$1" ] || return 0
+    awk -v since="$2" '$1 >= since' "$1"
 }
 
 # Starts the program `count` times, each a few seconds before a quarter-hour
@@ -42,27 +44,29 @@ speak_calls_from() {  # log since-ns
 # for the mark. Prints the worst delay in ms, the marks missed and doubled.
 mark_to_speak() {  # count work program
     local count=$1 work=$2 program=$3 worst=0 missed=0 doubled=0 i
-    local day
-    day=$(date +%F)
     for ((i = 0; i < count; i++)); do
-        local mark start_at mark_ns log="$work/marks.log"
-        mark=$(date -d "$day 13:15:00 $((i * 15)) minutes" '+%F %T')
-        start_at=$(date -d "$mark 3 seconds ago" '+%F %T')
-        mark_ns=$(($(date -d "$mark" +%s) * 1000000000))
+        local mark mark_ns log="$work/marks.log"
+        mark=$(date -d "13:15:00 $((i * 15)) minutes" '+%T')
+        mark_ns=$(($(date -d "$(date +%F) $mark" +%s) * 1000000000))
         rm -f "$log"
-        HORALO_BENCH_SPEAK_LOG="$log" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-            faketime -f "@$start_at" "$program" >>"$work/programs.log" 2>&1 &
-        local pid=$!
+        fake_clock_reads "$(date -d "$mark 3 seconds ago" '+%T')"
+        HORALO_BENCH_SPEAK_LOG="$log" start_on_faked_clock "$work/programs.log" "$program"
+        echo "$FAKED_PID" >"$work/mark-run.pid"  # for the bench's end, should it come now
         wait_until 8 called_since "$log" "$mark_ns" || true
         sleep 1  # a second call for the same mark would come within it
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
+        # What was called before the end: the end's own farewell is no mark.
+        local before_end="$work/marks-before-end.log"
+        if [ -f "$log" ]; then cp "$log" "$before_end"; else rm -f "$before_end"; fi
+        kill "$FAKED_PID" 2>/dev/null || true
+        wait "$FAKED_PID" 2>/dev/null || true
+        FAKED_PID=
         local calls
-        calls=$(speak_calls_from "$log" "$mark_ns" | awk -v m="$mark_ns" '$1 < m + 60e9' | wc -l)
+        calls=$(speak_calls_from "$before_end" "$mark_ns" | wc -l)
         if [ "$calls" -eq 0 ]; then missed=$((missed + 1)); continue; fi
         [ "$calls" -gt 1 ] && doubled=$((doubled + 1))
         local delay
-        delay=$(speak_calls_from "$log" "$mark_ns" | head -1 | awk -v m="$mark_ns" '{ printf "%.1f", ($1 - m) / 1e6 }')
+        delay=$(speak_calls_from "$before_end" "$mark_ns" | head -1 | awk -v m="$mark_ns" '{ printf "%.1f", ($1 - m) / 1e6 }')
+        [ -z "${BENCH_DEBUG:-}" ] || echo "mark $mark: $calls calls, first $delay ms after" >&2
         worst=$(echo "if ($delay > $worst) $delay else $worst" | bc -l)
     done
     echo "$(fmt "$worst") $missed $doubled"

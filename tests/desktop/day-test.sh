@@ -4,16 +4,15 @@
 # forward and back while it runs, the exit. Speech is the real libraries' on a
 # private sound server, timed by the server's stream events; the clock is faked.
 # Screenshots of every window go to SCREENSHOT_DIR for a person to look at.
-# Usage: day-test.sh PROGRAM SPEECH_DIR CLOCK_STEP_NOTICE GRAB_WINDOW SCREENSHOT_DIR
+# Usage: day-test.sh PROGRAM SPEECH_DIR GRAB_WINDOW SCREENSHOT_DIR
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/session.sh"
 source "$here/program.sh"
 source "$here/sound.sh"
 source "$here/faked-clock.sh"
-CLOCK_STEP_NOTICE=$3
-grab=$4
-shots=$5
+grab=$3
+shots=$4
 
 work=$(mktemp -d)
 cp "$1" "$work/horalo"
@@ -28,9 +27,8 @@ exit_hook() {
     rm -rf "$work"
 }
 start_program() {
-    LD_PRELOAD="$FAKETIME_LIBRARY" FAKETIME_TIMESTAMP_FILE="$FAKETIME_FILE" FAKETIME_NO_CACHE=1 \
-        FAKETIME_DONT_FAKE_MONOTONIC=1 "$work/horalo" >>"$work/horalo.log" 2>&1 &
-    PROGRAM_PID=$!
+    HORALO_CLOCK_WATCH=polling start_on_faked_clock "$work/horalo.log" "$work/horalo"
+    PROGRAM_PID=$FAKED_PID
 }
 end_program() {
     kill -TERM "$PROGRAM_PID"
@@ -40,10 +38,12 @@ store() {  # language interval
     printf '[Options]\nLanguage=%s\nInterval=%s\nPicture=logo\nlogo=no\n' "$1" "$2" >"$settings"
 }
 now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
-# The announcement number N began on the mark TIME, at most 60 ms after it.
+# The announcement number N began on the mark TIME, within its second: at most
+# 250 ms after it, time enough for a busy machine (make bench measures how
+# soon it comes on a quiet one).
 said_on_the_mark() {  # n time
     local late=$(($(announcements | sed -n "$1p") - $(real_ms_at "$2")))
-    ((late >= 0 && late <= 60)) || fail "the announcement of $2 began $late ms after the mark"
+    ((late >= 0 && late <= 250)) || fail "the announcement of $2 began $late ms after the mark"
 }
 says() {  # count: exactly this many announcements so far
     [ "$(announcement_count)" = "$1" ] || fail "$(announcement_count) announcements, not $1"
@@ -82,17 +82,21 @@ watch_streams
 
 echo "first start, nothing stored: the splash for six seconds, the icon, nothing said"
 fake_clock_reads 10:00:00
+started_ms=$(now_ms)
 start_program
 wait_until 20 icon_docked || fail "the icon was not docked"
 wait_until 10 splash_up || fail "the splash did not come"
-splash_from=$(now_ms)
+seen_ms=$(now_ms)
 shot "$(main_window "Форма2")" splash
 wait_until 10 bash -c "! xwininfo -id $(main_window "Форма2") 2>/dev/null | grep -q IsViewable" ||
     fail "the splash stayed up"
-splash_ms=$(($(now_ms) - splash_from))
-((splash_ms > 5000 && splash_ms < 7500)) || fail "the splash was up for $splash_ms ms"
-click_icon 1
-wait_until 10 main_is_mapped "Horalo " || fail "the icon did not bring the window"
+# Six seconds, judged so that a busy machine, which only makes us see the
+# splash later, cannot fail it: it went no sooner than 6 s after the start
+# (less a coarse timer's 5 %), and no later than 7.5 s after we saw it.
+from_start=$(($(now_ms) - started_ms)) from_seen=$(($(now_ms) - seen_ms))
+((from_start >= 5700 && from_seen < 7500)) ||
+    fail "the splash went $from_start ms after the start, $from_seen ms after it was seen"
+bring_by_icon 1 "Horalo " || fail "the icon did not bring the window"
 xdotool windowactivate --sync "$(main_window "Horalo ")" key ctrl+q
 wait_until 10 program_ended || fail "Ctrl+Q did not end the program"
 says 0
@@ -104,13 +108,12 @@ store eng "15 минут"
 fake_clock_reads 13:14:52
 start_program
 wait_until 20 announcements_reach 1 || fail "no greeting"
-(($(announcements | head -1) < $(real_ms_at 13:14:56))) || fail "the greeting came late"
+(($(announcements | head -1) < $(real_ms_at 13:14:58))) || fail "the greeting came late"
 wait_until 20 announcements_reach 2 || fail "13:15:00 was not said"
 said_on_the_mark 2 13:15:00
 wait_for_real_ms "$(real_ms_at 13:15:25)"
 says 2
-click_icon 1
-wait_until 10 main_is_mapped "Horalo" || fail "the icon did not bring the window"
+bring_by_icon 1 "Horalo" || fail "the icon did not bring the window"
 main=$(main_window "Horalo")
 shot "$main" main-english-logo
 click_client "$main" 50 30  # the logo opens the clock
@@ -147,10 +150,10 @@ fake_clock_reads 13:14:50
 start_program
 wait_until 20 announcements_reach 9 || fail "no greeting"
 wait_for_real_ms "$(real_ms_at 13:14:56)"
-set_faked_clock 13:15:05 || fail "the kernel cannot be told of a set clock"
+fake_clock_reads 13:15:05
 wait_for_real_ms "$(real_ms_at 13:15:10)"
 says 9
-set_faked_clock 13:14:58
+fake_clock_reads 13:14:58
 wait_until 10 announcements_reach 10 || fail "13:15:00 was not said after the clock was set back"
 said_on_the_mark 10 13:15:00
 end_program

@@ -1,8 +1,9 @@
 # A faked wall clock for the program under test, through libfaketime: it reads
 # a chosen time of day and runs on at real speed (a whole-second offset from the
-# real clock in libfaketime's control file). Moving it while the program runs
-# tells the kernel of a step of the clock, as a user setting the clock does.
-# The monotonic clock stays real. Source it after session.sh.
+# real clock in libfaketime's control file). The monotonic clock stays real, so
+# the program, when it looks at its clocks (HORALO_CLOCK_WATCH=polling), sees
+# the faked clock moved as a user setting the clock, while the machine's own
+# clock is never touched. Source it after session.sh.
 
 FAKETIME_LIBRARY=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
 
@@ -14,23 +15,21 @@ fake_clock_reads() {
     printf '%+d\n' "$FAKE_OFFSET" >"$FAKETIME_FILE"
 }
 
-# set_faked_clock TIME: as a user setting the clock to TIME. Fails where the
-# kernel cannot be told (without CAP_SYS_TIME).
-set_faked_clock() {
-    fake_clock_reads "$1"
-    "$CLOCK_STEP_NOTICE"
-}
-
 # real_ms_at TIME: the real moment, in milliseconds since the epoch, at which
 # the faked clock reads TIME of today.
 real_ms_at() {
     echo $((($(date -d "$(date +%F) $1" +%s) - FAKE_OFFSET) * 1000))
 }
 
-# on_faked_clock COMMAND...: runs COMMAND on the faked clock.
-on_faked_clock() {
+# start_on_faked_clock LOG COMMAND...: starts COMMAND in the background on the
+# faked clock, its output added to LOG; its own pid, not a wrapper's, in
+# FAKED_PID.
+start_on_faked_clock() {
+    local log=$1
+    shift
     LD_PRELOAD="$FAKETIME_LIBRARY" FAKETIME_TIMESTAMP_FILE="$FAKETIME_FILE" FAKETIME_NO_CACHE=1 \
-        FAKETIME_DONT_FAKE_MONOTONIC=1 FAKETIME_DONT_RESET=1 "$@"
+        FAKETIME_DONT_FAKE_MONOTONIC=1 FAKETIME_DONT_RESET=1 "$@" >>"$log" 2>&1 &
+    FAKED_PID=$!
 }
 
 # wait_for_real_ms MS: lets time pass until the real clock reads MS.

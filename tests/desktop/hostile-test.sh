@@ -27,9 +27,8 @@ exit_hook() {
 # which ends by running it in its own place.
 start_program() {
     : >"$work/horalo.log"
-    LD_PRELOAD="$FAKETIME_LIBRARY" FAKETIME_TIMESTAMP_FILE="$FAKETIME_FILE" FAKETIME_NO_CACHE=1 \
-        FAKETIME_DONT_FAKE_MONOTONIC=1 "$@" "$work/horalo" >>"$work/horalo.log" 2>&1 &
-    PROGRAM_PID=$!
+    start_on_faked_clock "$work/horalo.log" "$@" "$work/horalo"
+    PROGRAM_PID=$FAKED_PID
 }
 store() {  # language
     printf '[Options]\nLanguage=%s\nInterval=15 минут\nPicture=logo\nlogo=no\n' "$1" >"$settings"

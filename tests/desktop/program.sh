@@ -11,3 +11,15 @@ main_is_mapped() {
 }
 icon_docked() { [ -n "$(docked_icon horalo)" ]; }
 click_icon() { xdotool mousemove --window "$(docked_icon horalo)" 8 8 click "$1"; }
+# Clicks the icon with BUTTON until the main window titled TITLE is mapped: on
+# a busy machine a click can come while the panel is still embedding a newly
+# docked icon, and is lost, as it would be for a user. Bringing the window up
+# again does nothing more, so a second click is harmless.
+bring_by_icon() {  # button title
+    local try
+    for try in 1 2 3 4 5; do
+        click_icon "$1"
+        wait_until 3 main_is_mapped "$2" && return
+    done
+    return 1
+}

@@ -27,22 +27,20 @@ start_tray
 echo "first start, nothing stored: the splash and the icon, no main window"
 start_program
 wait_until 20 icon_docked || fail "the icon was not docked"
+wait_until 10 main_is_mapped "Форма2" || fail "the splash is not up"
 splash=$(main_window "Форма2")
-[ -n "$splash" ] && is_mapped "$splash" || fail "the splash is not up"
 main_is_mapped "Horalo " && fail "the main window is on screen at start"
 wait_until 12 bash -c "! xwininfo -id $splash 2>/dev/null | grep -q IsViewable" ||
     fail "the splash stayed up"
 main_is_mapped "Horalo " && fail "the main window came up after the splash"
 
 echo "a left click brings the window, minimising sends it back, a right click brings it again"
-click_icon 1
-wait_until 10 main_is_mapped "Horalo " || fail "a left click did not bring the window"
+bring_by_icon 1 "Horalo " || fail "a left click did not bring the window"
 xdotool windowminimize "$(main_window "Horalo ")"
 wait_until 10 bash -c "! xwininfo -id $(main_window "Horalo ") | grep -q IsViewable" ||
     fail "minimising did not hide the window"
 icon_docked || fail "the icon went away on minimising"
-click_icon 3
-wait_until 10 main_is_mapped "Horalo " || fail "a right click did not bring the window"
+bring_by_icon 3 "Horalo " || fail "a right click did not bring the window"
 
 echo "Ctrl+Q: the icon goes, the program ends, the four values are stored"
 xdotool windowactivate --sync "$(main_window "Horalo ")" key ctrl+q
@@ -59,8 +57,7 @@ echo "the next start with Russian stored comes up titled Хорало"
 printf '[Options]\nLanguage=rus\nlogo=no\n' >"$settings"
 start_program
 wait_until 20 icon_docked || fail "the icon was not docked"
-click_icon 1
-wait_until 10 main_is_mapped "Хорало" || fail "no window titled Хорало"
+bring_by_icon 1 "Хорало" || fail "no window titled Хорало"
 kill -TERM "$PROGRAM_PID"
 wait_until 10 program_ended || fail "SIGTERM did not end the program"
 [ "$(cat "$HORALO_SPEECH_LOG")" = "$(printf 'Voice\nVoice')" ] ||

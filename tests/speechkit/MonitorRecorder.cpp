@@ -57,6 +57,29 @@ MonitorRecorder::Clock::time_point MonitorRecorder::arrivalOf(size_t index) cons
 std::optional<MonitorRecorder::Speech> MonitorRecorder::speechBetween(Clock::time_point from,
                                                                       Clock::time_point to) const {
     const std::lock_guard lock(mutex_);
+    size_t quietAfter = 0;
+    return speechIn(from, to, quietAfter);
+}
+
+std::optional<MonitorRecorder::Speech> MonitorRecorder::speechAfter(
+    Clock::time_point from, std::chrono::milliseconds quiet,
+    std::chrono::milliseconds timeout) const {
+    const size_t quietSamples = size_t(quiet.count()) * size_t(rate_) / 1000;
+    const Clock::time_point deadline = Clock::now() + timeout;
+    for (;;) {
+        {
+            const std::lock_guard lock(mutex_);
+            size_t quietAfter = 0;
+            std::optional<Speech> speech = speechIn(from, Clock::time_point::max(), quietAfter);
+            if ((speech && quietAfter >= quietSamples) || Clock::now() >= deadline) return speech;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+std::optional<MonitorRecorder::Speech> MonitorRecorder::speechIn(Clock::time_point from,
+                                                                 Clock::time_point to,
+                                                                 size_t& quietAfter) const {
     std::optional<size_t> first, last;
     for (size_t i = 0; i < samples_.size(); ++i) {
         if (std::abs(samples_[i]) < kSpeechLevel) continue;
@@ -66,6 +89,7 @@ std::optional<MonitorRecorder::Speech> MonitorRecorder::speechBetween(Clock::tim
         last = i;
     }
     if (!first) return std::nullopt;
+    quietAfter = samples_.size() - *last - 1;
     return Speech{arrivalOf(*first),
                   arrivalOf(*last),
                   {samples_.begin() + *first, samples_.begin() + *last + 1}};

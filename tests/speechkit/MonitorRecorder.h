@@ -35,6 +35,12 @@ class MonitorRecorder {
 
     // The speech that arrived between two moments, if any.
     std::optional<Speech> speechBetween(Clock::time_point from, Clock::time_point to) const;
+    // The speech that arrived from `from` on, once `quiet` of silence has been
+    // recorded after it; waits for that silence up to `timeout`. The silence is
+    // counted in samples, not by the clock, so a recorder that a busy machine
+    // holds up still hears the whole phrase, however late its end arrives.
+    std::optional<Speech> speechAfter(Clock::time_point from, std::chrono::milliseconds quiet,
+                                      std::chrono::milliseconds timeout) const;
 
   private:
     struct Chunk {
@@ -43,6 +49,10 @@ class MonitorRecorder {
     };
     void record(const char* source);
     Clock::time_point arrivalOf(size_t index) const;  // call with mutex_ held
+    // With mutex_ held: the speech that arrived between two moments, and how
+    // many samples have been recorded after its last loud one.
+    std::optional<Speech> speechIn(Clock::time_point from, Clock::time_point to,
+                                   size_t& quietAfter) const;
 
     const int rate_;
     std::atomic<bool> ready_{false};

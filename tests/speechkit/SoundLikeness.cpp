@@ -7,6 +7,27 @@
 namespace {
 
 constexpr size_t kFrames = 64;  // about 25 ms each for a phrase: syllables show
+// Runs of this many samples or more (2 ms at the sink's rate) where no sample
+// reaches kSilence are cut out: the null sink plays digital silence wherever a
+// player on a busy machine fell behind, and such a gap says nothing about the
+// words around it. Pauses between words go the same way in both sounds.
+constexpr size_t kGapRun = 44;
+constexpr int kSilence = 64;
+
+std::vector<int16_t> withoutGaps(const std::vector<int16_t>& samples) {
+    std::vector<int16_t> sound;
+    sound.reserve(samples.size());
+    size_t quietFrom = 0;  // start of the quiet run that ends at the current sample
+    for (size_t i = 0; i <= samples.size(); ++i) {
+        if (i < samples.size() && std::abs(samples[i]) < kSilence) continue;
+        const size_t quiet = i - quietFrom;
+        const size_t keepFrom = quiet >= kGapRun ? i : quietFrom;
+        sound.insert(sound.end(), samples.begin() + std::ptrdiff_t(keepFrom),
+                     samples.begin() + std::ptrdiff_t(std::min(i + 1, samples.size())));
+        quietFrom = i + 1;
+    }
+    return sound;
+}
 
 // Root-mean-square loudness of `frames` equal parts, less its mean.
 std::vector<double> contour(const std::vector<int16_t>& samples) {
@@ -27,7 +48,8 @@ std::vector<double> contour(const std::vector<int16_t>& samples) {
 
 }  // namespace
 
-double soundLikeness(const std::vector<int16_t>& a, const std::vector<int16_t>& b) {
+double soundLikeness(const std::vector<int16_t>& heardA, const std::vector<int16_t>& heardB) {
+    const std::vector<int16_t> a = withoutGaps(heardA), b = withoutGaps(heardB);
     if (a.empty() || b.empty()) return 0;
     const std::vector<double> ca = contour(a), cb = contour(b);
     double ab = 0, aa = 0, bb = 0;

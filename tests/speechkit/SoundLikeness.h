@@ -4,9 +4,10 @@
 #include <vector>
 
 // How alike two sounds are: the correlation of their loudness contours once
-// both are stretched to the same length, less the more their lengths differ.
-// About 1 for the same words in the same voice, even spoken a little faster
-// or slower; near 0 or below for other words or another voice.
+// their silent gaps are cut out and both are stretched to the same length, less
+// the more their lengths differ. About 1 for the same words in the same voice,
+// even spoken a little faster or slower or played with gaps; near 0 or below
+// for other words or another voice.
 double soundLikeness(const std::vector<int16_t>& a, const std::vector<int16_t>& b);
 
 // The part of `samples` from its first sample above `level` to its last.
