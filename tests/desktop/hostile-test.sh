@@ -154,12 +154,17 @@ freeze_over() {
     wait_for_real_ms "$(real_ms_at "$2")"
     kill -CONT "$PROGRAM_PID"
 }
+# greeted_in_time TIME: the program is up before the freeze from TIME.
+greeted_in_time() {
+    ((${EPOCHREALTIME/./} / 1000 < $(real_ms_at "$1"))) || fail "the start took until after $1"
+}
 echo "frozen across a mark in the tray: the mark is said once at a thaw within its minute"
 store eng
 rm -f "$HORALO_SPEECH_LOG"
-fake_clock_reads 13:14:55
+fake_clock_reads 13:14:40
 start_program
 wait_until 20 said_reaches 1 || fail "no greeting"
+greeted_in_time 13:14:58
 freeze_over 13:14:58 13:15:03
 wait_until 10 said_reaches 2 || fail "13:15:00 was not said after a thaw at 13:15:03"
 hand_over_twice
@@ -167,12 +172,13 @@ hand_over_twice
 echo "frozen across a mark with the window up: said once at a thaw 11 s later"
 ends_on_term 0
 rm -f "$HORALO_SPEECH_LOG"
-fake_clock_reads 13:29:52
+fake_clock_reads 13:29:40
 start_program
 wait_until 20 said_reaches 1 || fail "no greeting"
 wait_until 20 icon_docked || fail "the icon was not docked"
 click_icon 1
 wait_until 10 main_is_mapped "Horalo" || fail "the window did not come up"
+greeted_in_time 13:29:58
 freeze_over 13:29:58 13:30:09
 wait_until 10 said_reaches 2 || fail "13:30:00 was not said after a thaw at 13:30:09"
 hand_over_twice
