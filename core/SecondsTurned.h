@@ -16,9 +16,13 @@
 // after the clock is set back.
 class SecondsTurned {
   public:
-    // The time texts of the seconds that began since the previous call up to
-    // `now` and within the minute of `now`, oldest first; the first call gives
-    // `now` alone. `monotonicMs` is the monotonic clock read together with `now`.
+    // The seconds are counted from `now` on: a first call that comes late (the
+    // program held up or frozen past a mark) still finds the seconds it missed.
+    void startAt(QTime now, qint64 monotonicMs) { last_ = ClockReading{now, monotonicMs}; }
+    // The time texts of the seconds that began since the previous call (or the
+    // start) up to `now` and within the minute of `now`, oldest first; a first
+    // call without a start gives `now` alone. `monotonicMs` is the monotonic
+    // clock read together with `now`.
     QStringList since(QTime now, qint64 monotonicMs);
 
   private:

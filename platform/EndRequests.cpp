@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 
 namespace {
 
@@ -15,18 +16,44 @@ namespace {
 // through this pipe.
 std::array<int, 2> wakePipe{-1, -1};
 constexpr std::array kEndSignals{SIGTERM, SIGHUP, SIGINT};
+// The end signals this program handles: not those it was started with
+// ignored, as nohup does with SIGHUP.
+std::array<bool, kEndSignals.size()> handled{};
+volatile sig_atomic_t requested = 0;
 
-void onSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(wakePipe[1], &byte, 1);
+void onSignal(int signal) {
+    const int savedErrno = errno;
+    if (requested) {
+        // The program's thread has not ended the program (it may be held up in
+        // a call that does not return): a second request ends it at once, the
+        // system's own way. The signal is blocked until this handler returns.
+        struct sigaction byDefault {};
+        byDefault.sa_handler = SIG_DFL;
+        sigemptyset(&byDefault.sa_mask);
+        sigaction(signal, &byDefault, nullptr);
+        raise(signal);
+    } else {
+        requested = 1;
+        const char byte = 1;
+        [[maybe_unused]] const auto written = ::write(wakePipe[1], &byte, 1);
+    }
+    errno = savedErrno;
 }
 
-void handleEndSignals(void (*handler)(int)) {
+bool startedIgnored(int signal) {
+    struct sigaction current {};
+    sigaction(signal, nullptr, &current);
+    return current.sa_handler == SIG_IGN;
+}
+
+// Calls interrupted by a signal go on where they were: the thread they hold
+// up is not the one that ends the program.
+void setHandler(int signal, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : kEndSignals) sigaction(signal, &action, nullptr);
+    sigaction(signal, &action, nullptr);
 }
 
 }  // namespace
@@ -40,12 +67,17 @@ EndRequests::EndRequests(std::function<void()> onRequest) : onRequest_(std::move
         }
         onRequest_();
     });
-    handleEndSignals(onSignal);
+    requested = 0;
+    for (std::size_t i = 0; i < kEndSignals.size(); ++i) {
+        handled[i] = !startedIgnored(kEndSignals[i]);
+        if (handled[i]) setHandler(kEndSignals[i], onSignal);
+    }
 }
 
 EndRequests::~EndRequests() {
     if (!notifier_) return;
-    handleEndSignals(SIG_DFL);
+    for (std::size_t i = 0; i < kEndSignals.size(); ++i)
+        if (handled[i]) setHandler(kEndSignals[i], SIG_DFL);
     notifier_.reset();
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);

@@ -6,7 +6,9 @@
 
 // Turns the requests to end that a desktop sends a running program (SIGTERM at
 // logout or shutdown, SIGHUP when its terminal goes, SIGINT for Ctrl+C) into one
-// call on the program's own thread, where it can end in good order.
+// call on the program's own thread, where it can end in good order. A signal
+// the program was started with ignored stays ignored; a second request before
+// the program has ended ends it at once.
 class EndRequests {
   public:
     explicit EndRequests(std::function<void()> onRequest);

@@ -37,10 +37,3 @@ class LibraryImage {
     size_t digest_ = 0;
     int copy_ = -1;  // the private copy's file descriptor
 };
-
-// Words a file that cannot be read, with the system's reason.
-inline UserText unreadableLibrary(const QString& systemReason) {
-    return UserText{QStringLiteral("the file cannot be read (%1)"),
-                    QStringLiteral("файл не читается (%1)")}
-        .arg(systemReason);
-}

@@ -3,10 +3,11 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <QFile>
+#include <QHash>
 #include <algorithm>
 #include <cstring>
 
+#include "FileLimits.h"
 #include "LibraryImage.h"
 
 // The linker puts the ELF header of the program itself here: it names the
@@ -101,18 +102,12 @@ int privateCopy(const QByteArray& bytes) {
 }  // namespace
 
 LibraryImage::LibraryImage(const QString& path) : path_(path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem_ = unreadableLibrary(file.errorString());
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    problem_ = file.error() == QFileDevice::NoError ? libraryProblem(bytes)
-                                                    : unreadableLibrary(file.errorString());
-    digest_ = qHash(bytes);
+    const FileBytes file = readWholeFile(path, kSpeechLibraryLimit);
+    problem_ = file.problem ? file.problem : libraryProblem(file.bytes);
+    digest_ = qHash(file.bytes);
     // Without a copy the checked file itself is loaded: a damaged one is still
     // refused, only the library in use is no longer shielded from later changes.
-    if (!problem_) copy_ = privateCopy(bytes);
+    if (!problem_) copy_ = privateCopy(file.bytes);
 }
 
 LibraryImage::~LibraryImage() {

@@ -1,15 +1,14 @@
 // Systems whose library format the program does not read: the system's own
 // loader is the only judge there, and the file on disk is loaded as it is.
-#include <QFile>
+#include <QHash>
 
+#include "FileLimits.h"
 #include "LibraryImage.h"
 
 LibraryImage::LibraryImage(const QString& path) : path_(path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        problem_ = unreadableLibrary(file.errorString());
-    else
-        digest_ = qHash(file.readAll());
+    const FileBytes file = readWholeFile(path, kSpeechLibraryLimit);
+    problem_ = file.problem;
+    digest_ = qHash(file.bytes);
 }
 
 LibraryImage::~LibraryImage() = default;

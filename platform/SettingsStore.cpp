@@ -9,11 +9,14 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <cstdio>
 #include <optional>
 
+#include "FileLimits.h"
+#include "OwnerlessLock.h"
+
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -46,49 +49,20 @@ std::optional<QString> textOf(const QVariant& value) {
     return std::nullopt;
 }
 
-QByteArray contentsOf(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Something other than a regular file where the file or its lock file belongs.
-// QSettings would wait forever on a pipe, or on a lock it cannot take or clear,
-// and it may write whenever it opens the file (it saves what an earlier failed
-// write left unsaved), so such a place is not opened at all.
+// Something other than a regular file where the file or its lock file belongs,
+// or a file larger than any settings file. QSettings would wait forever on a
+// pipe, or on a lock it cannot take or clear, and read a huge file whole, so
+// such a place is not opened at all.
 std::optional<UserText> blockedReason(const QString& file) {
     if (file.isEmpty()) return std::nullopt;
-    const QFileInfo info(file);
-    if (info.isDir())
-        return UserText{QStringLiteral("it is a folder, not a file"),
-                        QStringLiteral("это папка, а не файл")};
-    if (info.exists() && !info.isFile())
-        return UserText{QStringLiteral("it is not a regular file"),
-                        QStringLiteral("это не обычный файл")};
+    if (std::optional<UserText> problem = unreadableFileProblem(file, kSettingsFileLimit))
+        return problem;
     const QFileInfo lock(file + QStringLiteral(".lock"));
     if (lock.exists() && !lock.isFile())
         return UserText{QStringLiteral("its lock file \"%1\" is not a regular file"),
                         QStringLiteral("его файл блокировки \"%1\" не является обычным файлом")}
             .arg(lock.filePath());
     return std::nullopt;
-}
-
-// A program killed while it takes the lock leaves a lock file that names no
-// owner, and QSettings would then wait 30 s for it to age, the whole program
-// frozen. The owner's flock ends with the owner, so a lock that names no owner
-// and that nobody holds is left over and goes.
-void removeOwnerlessLock(const QString& file) {
-#ifdef Q_OS_UNIX
-    const QString path = file + QStringLiteral(".lock");
-    qint64 pid = 0;
-    QString host, application;
-    if (!QFileInfo(path).isFile() || QLockFile(path).getLockInfo(&pid, &host, &application)) return;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) QFile::remove(path);
-    ::close(fd);
-#else
-    Q_UNUSED(file);
-#endif
 }
 
 UserText missingFolderReason(const QString& folder) {
@@ -136,6 +110,73 @@ UserText writeFailureReason(const QString& file) {
             QStringLiteral("новый файл не удалось записать полностью")};
 }
 
+// The store writes UTF-8 text; binary junk parses as next to nothing without
+// QSettings seeing an error.
+bool isText(const QByteArray& bytes) {
+    return !bytes.contains('\0') && QUtf8StringView(bytes).isValidUtf8();
+}
+
+UserText cannotSave(const QString& file, const UserText& reason) {
+    return UserText{QStringLiteral("Cannot save the settings to \"%1\": %2."),
+                    QStringLiteral("Не удаётся сохранить настройки в \"%1\": %2.")}
+        .arg(file, reason);
+}
+
+// How long a save waits for another program to let the file's lock go.
+constexpr int kLockWaitMs = 10000;
+
+// Every key of a file with its value, as QSettings reads them.
+QMap<QString, QVariant> everything(const QSettings& settings) {
+    QMap<QString, QVariant> values;
+    for (const QString& key : settings.allKeys()) values.insert(key, settings.value(key));
+    return values;
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(bytes) == bytes.size();
+}
+
+bool reachesTheDisk(const QString& path) {
+#ifdef Q_OS_UNIX
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && ::fsync(file.handle()) == 0;
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
+}
+
+bool replaceFile(const QString& from, const QString& to) {
+#ifdef Q_OS_UNIX
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#else
+    QFile::remove(to);
+    return QFile::rename(from, to);
+#endif
+}
+
+// A save is drafted in a folder of its own beside the file; one that was
+// killed leaves its folder behind. Only called under the file's lock, so no
+// other save is drafting meanwhile.
+void removeLeftoverDrafts(const QDir& folder, const QString& draftPattern) {
+    const QString pattern =
+        QString(draftPattern).replace(QStringLiteral("XXXXXX"), QStringLiteral("??????"));
+    for (const QString& name :
+         folder.entryList({pattern}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        QDir(folder.filePath(name)).removeRecursively();
+}
+
+// Whether the file at `path` holds exactly `expected`. It is read from a copy:
+// QSettings answers a second look at the same path from its memory.
+bool holdsExactly(const QString& path, const QString& copy,
+                  const QMap<QString, QVariant>& expected) {
+    const FileBytes written = readWholeFile(path, kSettingsFileLimit);
+    return !written.problem && writeAll(copy, written.bytes) &&
+           everything(QSettings(copy, QSettings::IniFormat)) == expected;
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore(QString rootDir) : root_(std::move(rootDir)) {}
@@ -179,9 +220,28 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
         const auto value = unsaved->constFind(idOf(section, key));
         if (value != unsaved->constEnd()) return value->text;
     }
-    if (blockedReason(iniFile(application))) return defaultValue;
+    const QString file = iniFile(application);
+    const FileBytes contents = readContents(file);
+    if (const std::optional<UserText>& problem = contents.problem) {
+        reportReading(UserText{QStringLiteral("Cannot read the settings from \"%1\": %2. The "
+                                              "program starts with the default choices and does "
+                                              "not write over the file."),
+                               QStringLiteral("Не удаётся прочитать настройки из \"%1\": %2. "
+                                              "Программа начинает с исходных значений и не "
+                                              "записывает поверх этого файла.")}
+                          .arg(file, *problem));
+        return defaultValue;
+    }
 
     const auto settings = open(application);
+    if (settings->status() == QSettings::FormatError || !isText(contents.bytes))
+        reportReading(UserText{QStringLiteral("The settings file \"%1\" is damaged: the program "
+                                              "uses what it can read of it and writes it anew at "
+                                              "the next save."),
+                               QStringLiteral("Файл настроек \"%1\" повреждён: программа берёт "
+                                              "из него то, что удаётся прочитать, и запишет его "
+                                              "заново при следующем сохранении.")}
+                          .arg(file));
     settings->beginGroup(section);
     const QString spelling = storedSpelling(*settings, key);
     if (spelling.isEmpty()) return defaultValue;
@@ -214,53 +274,102 @@ void SettingsStore::saveUnsaved() {
             it = unsaved_.erase(it);
             continue;
         }
-        if (!failure)
-            failure = UserText{QStringLiteral("Cannot save the settings to \"%1\": %2. The program "
-                                              "goes on with the new values and tries again at the "
-                                              "next save."),
-                               QStringLiteral("Не удаётся сохранить настройки в \"%1\": %2. "
-                                              "Программа продолжает работу с новыми значениями и "
-                                              "попробует снова при следующем сохранении.")}
-                          .arg(location(it.key()), reason);
+        if (!failure) failure = cannotSave(location(it.key()), reason);
         ++it;
     }
-    if (failure && !failing_) report(*failure);
+    if (failure && !failing_)
+        report(UserText{QStringLiteral("%1 The program goes on with the new values and tries "
+                                       "again at the next save."),
+                        QStringLiteral("%1 Программа продолжает работу с новыми значениями и "
+                                       "попробует снова при следующем сохранении.")}
+                   .arg(*failure));
     failing_ = failure.has_value();
+    if (failure) failure_ = *failure;
+}
+
+FileBytes SettingsStore::readContents(const QString& file) const {
+    if (std::optional<UserText> blocked = blockedReason(file)) return {{}, blocked};
+    if (file.isEmpty() || !QFileInfo::exists(file)) return {};
+    return readWholeFile(file, kSettingsFileLimit);
+}
+
+void SettingsStore::reportReading(const UserText& message) const {
+    if (readReported_) return;
+    readReported_ = true;
+    report(message);
+}
+
+void SettingsStore::apply(QSettings& settings, const UnsavedValues& values) {
+    for (const Unsaved& value : values) {
+        settings.beginGroup(value.section);
+        for (const QString& stored : settings.childKeys())
+            if (stored != value.key && stored.compare(value.key, Qt::CaseInsensitive) == 0)
+                settings.remove(stored);
+        settings.setValue(value.key, value.text);
+        settings.endGroup();
+    }
 }
 
 bool SettingsStore::save(const QString& application, const UnsavedValues& values,
                          UserText* reason) const {
     const QString file = iniFile(application);
+    if (file.isEmpty()) {
+        const auto settings = open(application);
+        apply(*settings, values);
+        settings->sync();
+        if (settings->status() == QSettings::NoError) return true;
+        *reason = writeFailureReason(file);
+        return false;
+    }
     if (std::optional<UserText> blocked = blockedReason(file)) {
         *reason = *blocked;
         return false;
     }
-    removeOwnerlessLock(file);
-    const QByteArray before = contentsOf(file);
-    const auto settings = open(application);
-    for (const Unsaved& value : values) {
-        settings->beginGroup(value.section);
-        for (const QString& stored : settings->childKeys())
-            if (stored != value.key && stored.compare(value.key, Qt::CaseInsensitive) == 0)
-                settings->remove(stored);
-        settings->setValue(value.key, value.text);
-        settings->endGroup();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    const QString lockFile = file + QStringLiteral(".lock");
+    removeOwnerlessLock(lockFile);
+    // The lock QSettings itself takes, so that another program writing the
+    // file through QSettings takes turns with this one.
+    QLockFile lock(lockFile);
+    if (!lock.tryLock(kLockWaitMs)) {
+        *reason = lock.error() == QLockFile::LockFailedError
+                      ? UserText{QStringLiteral("another program keeps the file locked"),
+                                 QStringLiteral("файл занят другой программой")}
+                      : writeFailureReason(file);
+        return false;
     }
-    settings->sync();
-
-    // QSettings keeps the first problem it meets, so the parse error of a damaged
-    // file hides how the write went. It never writes a damaged file itself, so
-    // changed contents mean the save went through.
-    const QSettings::Status status = settings->status();
-    const QByteArray after = contentsOf(file);
-    const bool written =
-        status == QSettings::NoError || (status == QSettings::FormatError && after != before);
-    // Qt 6.4 misses a write error met while flushing the new file and puts the
-    // short file in place anyway. Every line it writes ends with a line break, so
-    // a file that does not was cut short.
-    if (written && (file.isEmpty() || after.endsWith('\n'))) return true;
+    if (replaceWhole(file, values)) return true;
     *reason = writeFailureReason(file);
     return false;
+}
+
+// The new contents are drafted and checked beside the file and only then put
+// in its place, so the file is either the old one or the whole new one. Qt 6.4
+// misses a write error met while flushing a file and calls a file cut short
+// by a full disk written, hence the check.
+bool SettingsStore::replaceWhole(const QString& file, const UnsavedValues& values) const {
+    const QFileInfo info(file);
+    const QDir folder = info.absoluteDir();
+    const QString draftPattern = u'.' + info.fileName() + QStringLiteral("-XXXXXX");
+    removeLeftoverDrafts(folder, draftPattern);
+    QTemporaryDir scratch(folder.filePath(draftPattern));
+    if (!scratch.isValid()) return false;
+    const QString draft = scratch.filePath(info.fileName());
+    if (info.exists()) {
+        const FileBytes old = readWholeFile(file, kSettingsFileLimit);
+        if (old.problem || !writeAll(draft, old.bytes)) return false;
+        QFile::setPermissions(draft, QFile::permissions(file));
+    }
+    QMap<QString, QVariant> expected;
+    {
+        QSettings settings(draft, QSettings::IniFormat);
+        apply(settings, values);
+        settings.sync();
+        if (settings.status() == QSettings::AccessError) return false;
+        expected = everything(settings);
+    }
+    return holdsExactly(draft, scratch.filePath(QStringLiteral("check.ini")), expected) &&
+           reachesTheDisk(draft) && replaceFile(draft, file);
 }
 
 void SettingsStore::report(const UserText& message) const {

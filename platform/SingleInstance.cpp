@@ -6,12 +6,23 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include "OwnerlessLock.h"
+
+#ifdef Q_OS_LINUX
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr char kShowRequest[] = "show\n";
-// A running program accepts at once, even while it speaks: the system queues
-// the connection. Only a vanished one makes a start wait, and not for long.
+constexpr char kShownAnswer[] = "shown\n";
+// A running program accepts at once: the system queues the connection. Only a
+// vanished one makes a start wait, and not for long.
 constexpr int kConnectTimeoutMs = 1000;
+// A running program answers as soon as its thread is free; one that stays
+// silent this long hangs, and a start neither waits for it nor runs beside it.
+constexpr int kAnswerTimeoutMs = 10000;
 constexpr int kLockTimeoutMs = 10000;
 
 QString sessionKey() {
@@ -29,52 +40,96 @@ QString socketName(const QString& key) {
     return QStringLiteral("horalo-%1.socket").arg(QString::fromLatin1(hash.toHex().left(16)));
 }
 
+// Whether the program at the other end runs under this user's account.
+bool peerIsThisUser(const QLocalSocket& socket) {
+#ifdef Q_OS_LINUX
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) ==
+               0 &&
+           peer.uid == ::geteuid();
+#else
+    Q_UNUSED(socket);
+    return true;
+#endif
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& folder, const QString& key)
-    : socketPath_(QDir(folder).filePath(socketName(key))) {
+    : socketPath_(folder.isEmpty() ? QString() : QDir(folder).filePath(socketName(key))) {
     connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::readRequest);
 }
 
-SingleInstance::SingleInstance()
-    : SingleInstance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-                     sessionKey()) {}
+SingleInstance::SingleInstance() : SingleInstance(privateRuntimeFolder()) {}
+
+SingleInstance::SingleInstance(const PrivateFolder& folder)
+    : SingleInstance(folder.path, sessionKey()) {
+    problem_ = folder.problem;
+}
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim() {
+SingleInstance::Claim SingleInstance::claim() {
+    if (socketPath_.isEmpty()) return Claim::Failed;
     // The lock makes racing starts take turns between looking and listening;
     // the system lets it go when its holder dies.
+    removeOwnerlessLock(lockPath());
     QLockFile lock(lockPath());
-    lock.tryLock(kLockTimeoutMs);
-    if (handOver()) return false;
-    listen();
-    return true;
+    if (!lock.tryLock(kLockTimeoutMs)) {
+        problem_ = UserText{QStringLiteral("the lock \"%1\" cannot be taken"),
+                            QStringLiteral("не удаётся занять блокировку \"%1\"")}
+                       .arg(lockPath());
+        return Claim::Failed;
+    }
+    switch (handOver()) {
+        case Answer::Shown:
+            return Claim::HandedOver;
+        case Answer::Silent:
+            problem_ = {QStringLiteral("Horalo already runs here but does not answer"),
+                        QStringLiteral("Хорало уже запущено, но не отвечает")};
+            return Claim::Failed;
+        case Answer::Stranger:
+            problem_ = UserText{QStringLiteral("another user's program answers at \"%1\""),
+                                QStringLiteral("по адресу \"%1\" отвечает программа другого "
+                                               "пользователя")}
+                           .arg(socketPath_);
+            return Claim::Failed;
+        case Answer::None:
+            break;
+    }
+    return listen() ? Claim::Running : Claim::Failed;
 }
 
-bool SingleInstance::handOver() {
+SingleInstance::Answer SingleInstance::handOver() {
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
-    if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
+    if (!socket.waitForConnected(kConnectTimeoutMs)) return Answer::None;
+    if (!peerIsThisUser(socket)) return Answer::Stranger;
     socket.write(kShowRequest);
     socket.waitForBytesWritten(kConnectTimeoutMs);
-    socket.disconnectFromServer();
-    return true;
+    while (!socket.canReadLine())
+        if (!socket.waitForReadyRead(kAnswerTimeoutMs)) return Answer::Silent;
+    return socket.readLine() == kShownAnswer ? Answer::Shown : Answer::Silent;
 }
 
-void SingleInstance::listen() {
+bool SingleInstance::listen() {
     // Nobody answers: whatever socket file is there was left by a killed program.
     QLocalServer::removeServer(socketPath_);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(socketPath_))
-        qWarning("horalo: cannot listen on %s (%s); a second start will not find this one",
-                 qUtf8Printable(socketPath_), qUtf8Printable(server_.errorString()));
+    if (server_.listen(socketPath_)) return true;
+    problem_ = UserText{QStringLiteral("it cannot listen at \"%1\" (%2)"),
+                        QStringLiteral("не удаётся ожидать вызовов по адресу \"%1\" (%2)")}
+                   .arg(socketPath_, server_.errorString());
+    return false;
 }
 
 void SingleInstance::readRequest() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         const auto serve = [this, socket] {
-            if (socket->canReadLine() && socket->readLine() == kShowRequest) emit showRequested();
+            if (!socket->canReadLine() || socket->readLine() != kShowRequest) return;
+            socket->write(kShownAnswer);
+            emit showRequested();
         };
         connect(socket, &QLocalSocket::readyRead, this, serve);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

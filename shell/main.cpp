@@ -17,9 +17,35 @@
 
 namespace {
 
-void endProgram() {
+// A start that cannot make sure it is the only one says so and ends: two
+// clocks would speak at once, and a silent end would leave the user with none.
+int refuseToStart(const UserText& problem) {
+    const QString language = SettingsStore().GetSetting(
+        QStringLiteral("Zef"), QStringLiteral("Options"), QStringLiteral("Language"), QString());
+    tellUserBeforeEnd(
+        UserText{QStringLiteral("Horalo does not start: it cannot make sure that it runs only "
+                                "once (%1)."),
+                 QStringLiteral("Хорало не запускается: не удаётся убедиться, что оно запущено "
+                                "только один раз (%1).")}
+            .arg(problem)
+            .in(language));
+    return 1;
+}
+
+// The last step of the exit: every window closes. Choices that could not be
+// stored are told first, and the program waits for the user to read that.
+void endProgram(const SettingsStore& settings, const UserMessages& messages) {
     QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
+    if (settings.allSaved()) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    messages.tellBeforeEnd(
+        UserText{QStringLiteral("%1 Horalo ends now, so the choices of this run are not stored."),
+                 QStringLiteral("%1 Хорало завершает работу, поэтому выбор этого сеанса не "
+                                "сохранён.")}
+            .arg(settings.saveFailure()));
+    QCoreApplication::exit(1);
 }
 
 }  // namespace
@@ -32,7 +58,14 @@ int main(int argc, char** argv) {
     // A start while the program runs only brings the running one up, before it
     // has said or stored anything.
     SingleInstance instance;
-    if (!instance.claim()) return 0;
+    switch (instance.claim()) {
+        case SingleInstance::Claim::HandedOver:
+            return 0;
+        case SingleInstance::Claim::Failed:
+            return refuseToStart(*instance.problem());
+        case SingleInstance::Claim::Running:
+            break;
+    }
 
     SystemTime time;
     SecondTicker ticker(time);
@@ -46,7 +79,8 @@ int main(int argc, char** argv) {
     SystemTrayIcon tray;
     // Messages follow the interface language from the main window's first moment,
     // so a failed greeting is told in the language of the greeting.
-    Form1Instance form1({time, ticker, speech, settings, tray, endProgram},
+    Form1Instance form1({time, ticker, speech, settings, tray,
+                         [&settings, &messages] { endProgram(settings, messages); }},
                         [&messages](Form1& form) { messages.followLanguageOf(form.Param); });
 
     // Logging out, shutting down or being told to end closes the main window,

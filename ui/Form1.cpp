@@ -22,6 +22,9 @@ Form1::Form1(const Form1Services& services)
     buildMenus();
     connectClicks();
     connectTimers();
+    // Часы4 runs from the start: the seconds it has not seen yet when its first
+    // tick comes late, the process frozen over a mark, are made up for.
+    secondsTurned_.startAt(time_.now(), time_.monotonicMs());
     watchPointer();
     followVisibility();
     nameForAssistiveTechnology(Param.text());

@@ -14,6 +14,10 @@ void tellUser(const QString& text);
 // Form1's Param): Russian for "rus", English for anything else.
 void tellUser(const UserText& text, const QString& languageCode);
 
+// For what the user must read before the program ends: a message that waits
+// for the user, a minute at most, and the same text on stderr.
+void tellUserBeforeEnd(const QString& text);
+
 // Tells the user what the parts below the windows report, each message in the
 // interface language of the moment. Those parts are built before the main
 // window, so its language label is followed once it exists; until then, and
@@ -23,6 +27,8 @@ class UserMessages {
     void followLanguageOf(const QLabel& languageCode) { language_ = &languageCode; }
     // Valid as long as this object lives.
     UserReport reporter() const;
+    // tellUserBeforeEnd in the interface language of the moment.
+    void tellBeforeEnd(const UserText& text) const;
 
   private:
     QPointer<const QLabel> language_;

@@ -21,6 +21,11 @@ class Seconds {
         return read();
     }
 
+    void startAt(QTime t) {
+        clock_.set(t);
+        seconds_.startAt(clock_.now(), clock_.monotonicMs());
+    }
+
   private:
     QStringList read() { return seconds_.since(clock_.now(), clock_.monotonicMs()); }
     ManualTime clock_;
@@ -73,4 +78,19 @@ TEST(SecondsTurned, AVeryLongHoldIsNotMadeUpFor) {
     Seconds seconds;
     seconds.passAt(at(8, 0, 0));
     EXPECT_EQ(seconds.passAt(at(8, 20, 0)), QStringList{u"8:20:00"_qs});
+}
+
+// The first pass of a program frozen (SIGSTOP, a stalled machine) from before
+// a mark until after it: the mark of the current minute is found, one of an
+// earlier minute is not.
+TEST(SecondsTurned, AFirstPassAfterAFreezeSeesTheMissedSecondsOfItsMinute) {
+    Seconds frozenSeconds;
+    frozenSeconds.startAt(at(13, 14, 55, 400));
+    EXPECT_EQ(frozenSeconds.passAt(at(13, 15, 3, 10)),
+              (QStringList{u"13:15:00"_qs, u"13:15:01"_qs, u"13:15:02"_qs, u"13:15:03"_qs}));
+
+    Seconds frozenOverAMinute;
+    frozenOverAMinute.startAt(at(13, 44, 58));
+    EXPECT_EQ(frozenOverAMinute.passAt(at(13, 46, 1, 5)),
+              (QStringList{u"13:46:00"_qs, u"13:46:01"_qs}));
 }

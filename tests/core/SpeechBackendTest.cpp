@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,7 @@ QByteArray bytesOf(const QString& file) {
 // Puts a new file in place, as an installer or a copy does.
 void putFile(const QString& file, const QByteArray& bytes) {
     QFile::remove(file);
+    QDir(file).removeRecursively();
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_EQ(f.write(bytes), bytes.size());
@@ -71,10 +73,21 @@ TEST(SpeechBackends, CallTheLibraryOfEachLanguage) {
 TEST(SpeechBackends, DamagedLibraryIsRefusedReportedOnceAndReplaceable) {
     const QByteArray good = bytesOf(libraryIn(recordingSpeechDir(), u"Eng"));
     ASSERT_GT(good.size(), 4096);
+    // Files no real library is: reading them whole would wait forever or run
+    // out of memory.
+    const auto pipe = [](const QString& file) {
+        ASSERT_EQ(mkfifo(QFile::encodeName(file), 0600), 0);
+    };
+    const auto folder = [](const QString& file) { ASSERT_TRUE(QDir().mkdir(file)); };
+    const auto sparse = [](const QString& file) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(qint64(30) << 30));
+    };
     struct Damage {
         const char* what;
         QByteArray file;
         QString english, russian;
+        std::function<void(const QString&)> make = {};
     } damages[] = {
         {"missing", {}, u"the file does not exist"_qs, u"файл не найден"_qs},
         {"cut short", good.left(good.size() / 2), u"the file is cut short"_qs, u"файл обрезан"_qs},
@@ -84,6 +97,13 @@ TEST(SpeechBackends, DamagedLibraryIsRefusedReportedOnceAndReplaceable) {
          u"собрана для процессора другого типа"_qs},
         {"no Speak", bytesOf(libraryIn(speechWithoutSpeakDir(), u"Eng")),
          u"the library has no Speak function"_qs, u"в библиотеке нет функции Speak"_qs},
+        {"pipe", {}, u"it is not a regular file"_qs, u"это не обычный файл"_qs, pipe},
+        {"folder", {}, u"it is a folder, not a file"_qs, u"это папка, а не файл"_qs, folder},
+        {"30 GB",
+         {},
+         u"it is larger than any such file"_qs,
+         u"он больше любого такого файла"_qs,
+         sparse},
     };
     for (const Damage& damage : damages) {
         SCOPED_TRACE(damage.what);
@@ -91,6 +111,7 @@ TEST(SpeechBackends, DamagedLibraryIsRefusedReportedOnceAndReplaceable) {
         QTemporaryDir dir;
         const QString file = libraryIn(dir.path(), u"Eng");
         if (!damage.file.isNull()) putFile(file, damage.file);
+        if (damage.make) damage.make(file);
         Reports reports;
         SpeechBackends speech(dir.path(), reports.sink());
 

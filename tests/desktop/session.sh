@@ -34,6 +34,9 @@ on_own_session_bus() {
 start_desktop() {
     local fifo
     SESSION_DIR=$(mktemp -d)
+    # The session's runtime folder, where the program keeps its socket.
+    export XDG_RUNTIME_DIR="$SESSION_DIR/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     fifo="$SESSION_DIR/display"
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>"$SESSION_DIR/xvfb.log" &

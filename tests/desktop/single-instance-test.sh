@@ -8,10 +8,10 @@ here=$(dirname "$0")
 source "$here/session.sh"
 source "$here/program.sh"
 
-# Settings and runtime folder of the test's own make it a session of its own.
+# Settings of the test's own make it a session of its own.
 copy_program "$1" "$2"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+export XDG_CONFIG_HOME="$work/config"
+mkdir -m 700 "$XDG_CONFIG_HOME"
 # Russian: the window's title, Хорало, is not the icon's.
 printf '[Options]\nLanguage=rus\nInterval=15 минут\nPicture=logo\nlogo=no\n' \
     >"$XDG_CONFIG_HOME/Zef.ini"

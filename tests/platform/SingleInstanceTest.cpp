@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstring>
 #include <future>
@@ -15,19 +22,29 @@
 
 namespace {
 
+using Claim = SingleInstance::Claim;
+
+// Runs `claim` on its own thread while this one serves the test's sockets.
+template <typename F>
+auto whileServing(F claim) {
+    auto result = std::async(std::launch::async, claim);
+    while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return result.get();
+}
+
 TEST(SingleInstance, ALaterClaimHandsOverToTheRunningOneOfItsSession) {
     QTemporaryDir dir;
     SingleInstance first(dir.path(), "session");
-    ASSERT_TRUE(first.claim());
+    ASSERT_EQ(first.claim(), Claim::Running);
     QSignalSpy shown(&first, &SingleInstance::showRequested);
 
-    SingleInstance second(dir.path(), "session");
-    EXPECT_FALSE(second.claim());
-    EXPECT_TRUE(shown.wait(5000));
+    EXPECT_EQ(whileServing([&] { return SingleInstance(dir.path(), "session").claim(); }),
+              Claim::HandedOver);
     EXPECT_EQ(shown.count(), 1);
 
     SingleInstance otherSession(dir.path(), "another session");
-    EXPECT_TRUE(otherSession.claim());
+    EXPECT_EQ(otherSession.claim(), Claim::Running);
     EXPECT_EQ(shown.count(), 1);
 }
 
@@ -39,15 +56,21 @@ TEST(SingleInstance, AClaimWaitsForARacingStartToListenThenHandsOver) {
     QLockFile racersTurn(racer.lockPath());
     ASSERT_TRUE(racersTurn.lock());
 
-    auto claimed = std::async(std::launch::async, [&] {
-        SingleInstance late(dir.path(), "session");
-        return late.claim();
-    });
+    auto claimed = std::async(std::launch::async,
+                              [&] { return SingleInstance(dir.path(), "session").claim(); });
     EXPECT_EQ(claimed.wait_for(std::chrono::milliseconds(500)), std::future_status::timeout);
     QLocalServer racerListens;
     ASSERT_TRUE(racerListens.listen(racer.socketPath()));
+    QObject::connect(&racerListens, &QLocalServer::newConnection, [&] {
+        QLocalSocket* call = racerListens.nextPendingConnection();
+        QObject::connect(call, &QLocalSocket::readyRead, [call] {
+            if (call->readAll() == "show\n") call->write("shown\n");
+        });
+    });
     racersTurn.unlock();
-    EXPECT_FALSE(claimed.get());
+    while (claimed.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(claimed.get(), Claim::HandedOver);
 }
 
 // What a program killed while listening leaves: a socket file nobody answers.
@@ -62,15 +85,80 @@ void leaveDeadSocket(const QString& path) {
     ::close(fd);
 }
 
-TEST(SingleInstance, ASocketLeftByAKilledProgramIsTakenOver) {
+// Left behind by a killed program: a dead socket, and a lock that names no
+// owner (killed while taking it). Neither holds up the next start.
+TEST(SingleInstance, WhatAKilledProgramLeftIsTakenOver) {
     QTemporaryDir dir;
     SingleInstance next(dir.path(), "session");
     leaveDeadSocket(next.socketPath());
-    ASSERT_TRUE(QFileInfo::exists(next.socketPath()));
+    QFile lock(next.lockPath());
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.close();
 
-    EXPECT_TRUE(next.claim());
-    SingleInstance later(dir.path(), "session");
-    EXPECT_FALSE(later.claim());
+    QElapsedTimer taken;
+    taken.start();
+    EXPECT_EQ(next.claim(), Claim::Running);
+    EXPECT_LT(taken.elapsed(), 9000) << "the ownerless lock held the start up";
+    EXPECT_EQ(whileServing([&] { return SingleInstance(dir.path(), "session").claim(); }),
+              Claim::HandedOver);
+}
+
+// A program that takes the call and never answers hangs: a start neither waits
+// for it for ever nor runs a second clock beside it; it says why.
+TEST(SingleInstance, ASilentProgramIsNeitherWaitedForNorJoined) {
+    QTemporaryDir dir;
+    SingleInstance start(dir.path(), "session");
+    QLocalServer hung;
+    ASSERT_TRUE(hung.listen(start.socketPath()));
+
+    EXPECT_EQ(start.claim(), Claim::Failed);
+    ASSERT_TRUE(start.problem());
+    EXPECT_TRUE(start.problem()->english.contains("does not answer"));
+    EXPECT_TRUE(start.problem()->russian.contains("не отвечает"));
+}
+
+// Without a runtime folder of the session's the socket goes to a folder of the
+// user's own, never a shared or relative one; a folder others can reach is
+// not taken.
+TEST(SingleInstance, TheSocketLiesOnlyInAFolderPrivateToTheUser) {
+    QTemporaryDir home;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), realHome = qgetenv("HOME");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("HOME", realHome);
+    });
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    ASSERT_TRUE(cache.startsWith(home.path())) << qPrintable(cache);
+
+    SingleInstance start;
+    ASSERT_EQ(start.claim(), Claim::Running) << qPrintable(start.problem()->english);
+    const QString own = QDir(cache).filePath("horalo-runtime");
+    EXPECT_EQ(QFileInfo(start.socketPath()).absolutePath(), own);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(own).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    const QString shared = home.filePath("shared");
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0777), 0);
+    const QString link = home.filePath("link");
+    ASSERT_TRUE(QFile::link(own, link));
+    for (const QString& folder : {shared, link}) {
+        SCOPED_TRACE(qPrintable(folder));
+        const auto problem = privateFolderProblem(folder);
+        ASSERT_TRUE(problem);
+        EXPECT_TRUE(problem->english.contains(folder)) << qPrintable(problem->english);
+    }
+    EXPECT_FALSE(privateFolderProblem(own));
+
+    ASSERT_EQ(::chmod(QFile::encodeName(own).constData(), 0755), 0);
+    SingleInstance refused;
+    EXPECT_EQ(refused.claim(), Claim::Failed);
+    ASSERT_TRUE(refused.problem());
+    EXPECT_TRUE(refused.problem()->english.contains("others may use it (mode 755)"))
+        << qPrintable(refused.problem()->english);
 }
 
 }  // namespace

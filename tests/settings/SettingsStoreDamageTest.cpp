@@ -6,7 +6,7 @@ namespace {
 
 using DamagedFile = StoreTest;
 
-TEST_F(DamagedFile, BinaryGarbageReadsAsNothingStored) {
+TEST_F(DamagedFile, BinaryGarbageReadsAsNothingStoredAndIsReportedOnce) {
     QRandomGenerator random(4);
     QByteArray garbage(4096, '\0');
     for (char& byte : garbage) byte = char(random.bounded(256));
@@ -14,9 +14,12 @@ TEST_F(DamagedFile, BinaryGarbageReadsAsNothingStored) {
 
     for (const char* key : {"Language", "Interval", "Picture", "Logo"})
         EXPECT_EQ(get(key, "absent"), "absent") << key;
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(QString("\"%1\" is damaged").arg(file())))
+        << qPrintable(reports[0]);
 
     save("Interval", "30 минут");
-    EXPECT_TRUE(reports.isEmpty()) << qPrintable(reports.join('\n'));
+    EXPECT_EQ(reports.size(), 1);
     EXPECT_EQ(storedOnDisk(file()).values.value("Options/Interval"), "30 минут");
 }
 

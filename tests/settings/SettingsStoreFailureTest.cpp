@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "StoreFixture.h"
 
@@ -50,7 +51,8 @@ TEST_F(FailedWrite, IsReportedOncePerStreakKeptInMemoryAndRetried) {
     EXPECT_EQ(blocked.GetSetting("Zef", "Options", "Picture", ""), "");  // the folder hides it
 }
 
-// Each of these once made QSettings fail silently or wait forever.
+// Each of these once made QSettings fail silently, wait forever or run out of
+// memory. The file is reported at the first read, and never written over.
 TEST_F(FailedWrite, NamesTheFileAndTheReasonWithoutHanging) {
     struct Case {
         const char* name;
@@ -64,6 +66,12 @@ TEST_F(FailedWrite, NamesTheFileAndTheReasonWithoutHanging) {
         {"folder in place of the lock file",
          [](const QString& file) { ASSERT_TRUE(QDir().mkdir(file + ".lock")); },
          "is not a regular file"},
+        {"100 MB file",
+         [](const QString& file) {
+             QFile f(file);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(qint64(100) << 20));
+         },
+         "it is larger than any such file (104857600 bytes"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -73,13 +81,23 @@ TEST_F(FailedWrite, NamesTheFileAndTheReasonWithoutHanging) {
         watch(blocked);
         const QString file = blocked.location("Zef");
         c.block(file);
+        const QFileInfo before(file);
 
         EXPECT_EQ(blocked.GetSetting("Zef", "Options", "Interval", "absent"), "absent");
-        blocked.SaveSetting("Zef", "Options", "Interval", "60 минут");
+        EXPECT_EQ(blocked.GetSetting("Zef", "Options", "Language", "absent"), "absent");
         ASSERT_EQ(reports.size(), 1);
-        EXPECT_TRUE(reports[0].contains(file)) << qPrintable(reports[0]);
+        EXPECT_TRUE(reports[0].startsWith("Cannot read the settings from \"" + file))
+            << qPrintable(reports[0]);
         EXPECT_TRUE(reports[0].contains(c.reason)) << qPrintable(reports[0]);
+
+        blocked.SaveSetting("Zef", "Options", "Interval", "60 минут");
+        ASSERT_EQ(reports.size(), 2);
+        EXPECT_TRUE(reports[1].startsWith("Cannot save the settings to \"" + file))
+            << qPrintable(reports[1]);
+        EXPECT_TRUE(reports[1].contains(c.reason)) << qPrintable(reports[1]);
+        EXPECT_FALSE(blocked.allSaved());
         EXPECT_EQ(blocked.GetSetting("Zef", "Options", "Interval", ""), "60 минут");
+        EXPECT_EQ(QFileInfo(file).size(), before.size());
     }
 }
 
@@ -124,23 +142,31 @@ TEST_F(FailedWrite, OverADamagedFileIsReported) {
     EXPECT_EQ(disk.value("Options/Picture"), "ani");
 }
 
-// Room for the lock file but not for the new contents: Qt puts the short file
-// in place and calls the save a success.
-TEST_F(FailedWrite, FileCutShortIsReported) {
-    writeBytes(file(), "[Other]\nkey=" + QByteArray(400, 'x') + "\n");
+// Room for the old file but not for the new contents: Qt puts the short file
+// in place and calls the save a success. The old file must stay whole.
+TEST_F(FailedWrite, FileCutShortIsReportedAndTheOldOneKept) {
+    const QByteArray old = "[Other]\nkey=" + QByteArray(100, 'x') + "\n";
+    writeBytes(file(), old);
     {
         FileSizeLimit limit(200);
-        save("Interval", "30 минут");
+        save("Interval", QString(150, u'м'));
     }
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains("the file cannot be written")) << qPrintable(reports[0]);
-    EXPECT_EQ(get("Interval"), "30 минут");
+    EXPECT_EQ(readBytes(file()), old);
+    EXPECT_FALSE(store.allSaved());
+    EXPECT_TRUE(store.saveFailure().english.startsWith("Cannot save the settings to"));
+    EXPECT_EQ(get("Interval"), QString(150, u'м'));
 
     save("Picture", "ani");
     EXPECT_EQ(reports.size(), 1);
+    EXPECT_TRUE(store.allSaved());
     const auto disk = storedOnDisk(file()).values;
-    EXPECT_EQ(disk.value("Options/Interval"), "30 минут");
+    EXPECT_EQ(disk.value("Options/Interval"), QString(150, u'м'));
     EXPECT_EQ(disk.value("Options/Picture"), "ani");
+    EXPECT_EQ(disk.value("Other/key"), QString(100, u'x'));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"Zef.ini"});
 }
 
 }  // namespace

@@ -72,6 +72,7 @@ TEST(ShutdownBySignal, SigtermRunsTheExitStepOnceAndKeepsTheChoices) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
     env.insert(u"XDG_CONFIG_HOME"_qs, config);
+    env.insert(u"XDG_RUNTIME_DIR"_qs, dir.path());
     horalo.setProcessEnvironment(env);
     horalo.start(program, {});
     ASSERT_TRUE(horalo.waitForStarted(10000));
