@@ -43,9 +43,12 @@ EndRequests::EndRequests(std::function<void()> onRequest) : onRequest_(std::move
     handleEndSignals(onSignal);
 }
 
+// The program is ending by now, and its last words may still be playing: a
+// further request to end is let go, so that it does not cut them short (the
+// speech libraries hold the end no longer than those words take).
 EndRequests::~EndRequests() {
     if (!notifier_) return;
-    handleEndSignals(SIG_DFL);
+    handleEndSignals(SIG_IGN);
     notifier_.reset();
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);
