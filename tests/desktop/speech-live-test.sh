@@ -11,12 +11,11 @@ source "$here/session.sh"
 source "$here/program.sh"
 source "$here/sound.sh"
 source "$here/faked-clock.sh"
+source "$here/speaking.sh"
 timing=$3
 bursts=$4
 
-work=$(mktemp -d)
-cp "$1" "$work/horalo"
-cp "$2/libEng.so" "$2/libVoice.so" "$work/"
+copy_program "$1" "$2"
 export XDG_CONFIG_HOME="$work/config"
 settings="$XDG_CONFIG_HOME/Zef.ini"
 mkdir -p "$XDG_CONFIG_HOME"
@@ -53,11 +52,7 @@ splash_ms() {  # language
 }
 best_of_3() { sort -n | head -1; }
 now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
-playing() { [ -n "$(pactl list short sink-inputs)" ]; }
-silent() { ! playing; }
 main_up() { main_is_mapped "Horalo"; }
-about_up() { [ -n "$(window_named horalo "Форма1")" ]; }
-about_gone() { ! about_up; }
 icon_gone() { ! icon_docked; }
 greeting_heard() {
     wait_until 10 playing || fail "no greeting"
@@ -67,18 +62,6 @@ show_main() {
     click_icon 1
     wait_until 10 main_up || fail "the icon did not bring the window"
     MAIN=$(main_window "Horalo")
-}
-# Milliseconds from F2 in the main window to the About window on screen; the
-# About window is closed again.
-about_ms() {
-    local from ms
-    xdotool windowactivate --sync "$MAIN"
-    from=${EPOCHREALTIME/./}
-    xdotool key F2
-    ms=$("$timing" mapped "Форма1" "$from" 10000) || fail "F2 opened no About window"
-    xdotool windowactivate --sync "$(window_named horalo "Форма1")" key alt+F4
-    wait_until 10 about_gone || fail "the About window did not close"
-    echo "$ms"
 }
 median() { sort -n | sed -n 2p; }  # of three
 # The sink's monitor, recorded from now on into $work/heard.raw.
@@ -155,11 +138,11 @@ greeting_heard
 
 echo "with the main window shown, About opens during speech as fast as when idle"
 show_main
-idle=$(for i in 1 2 3; do about_ms; done | median)
+idle=$(for i in 1 2 3; do about_ms "$timing" "$MAIN"; done | median)
 busy=$(for i in 1 2 3; do
     xdotool windowactivate --sync "$MAIN" key ctrl+s
     wait_until 5 playing || fail "Say Time said nothing"
-    about_ms
+    about_ms "$timing" "$MAIN"
     wait_until 15 silent || fail "Say Time did not end"
 done | median)
 echo "About after F2: $idle ms idle, $busy ms during speech"
