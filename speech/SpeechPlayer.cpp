@@ -57,7 +57,7 @@ void SpeechPlayer::play(Utterance utterance) {
         stayLoaded();
         thread_ = std::thread([state = state_] { run(*state); });
     }
-    Utterance replaced;
+    Utterance replaced;  // closed once the lock is let go
     {
         const std::lock_guard lock(state_->mutex);
         if (state_->waiting)
@@ -96,7 +96,11 @@ void SpeechPlayer::run(State& state) {
 SpeakStatus SpeechPlayer::playInTurn(Queued& phrase, State& state) {
     Utterance& utterance = phrase.utterance;
     std::vector<int16_t> words;
-    SpeakStatus status = utterance.makeWords(words);
+    SpeakStatus status = SpeakStatus::SynthesisFailed;
+    try {
+        status = utterance.makeWords(words);
+    } catch (...) {  // out of memory: the thread must go on, and the line with it
+    }
     if (status == SpeakStatus::Ok) {
         const std::lock_guard lock(state.mutex);
         state.playing = lengthOf(words, utterance.sampleRate);
