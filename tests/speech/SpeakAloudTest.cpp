@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <thread>
 #include <tuple>
@@ -208,15 +209,28 @@ TEST_F(SpeakAloud, CallsMadeWhileSpeechPlaysAreHeardAfterItInCallOrderEachWhole)
     const std::optional<MonitorRecorder::Speech> speech = heardSince(*recorder_, called);
     const horalo::speech::ClockTime after = clockNow();
     ASSERT_TRUE(speech) << "nothing reached the sink";
-    // The English phrase first, then the Russian one, not over each other.
-    const size_t english = expectedSpeech(kEng.language, before).size();
-    ASSERT_GT(speech->samples.size(), english);
-    const std::vector<int16_t> first(speech->samples.begin(), speech->samples.begin() + english);
-    const std::vector<int16_t> rest = loudPart(
-        {speech->samples.begin() + english, speech->samples.end()}, MonitorRecorder::kSpeechLevel);
-    EXPECT_GT(likenessTo(kEng.language, first, before, after), 0.9);
-    EXPECT_GT(likenessTo(kVoice.language, rest, before, after), 0.9);
-    EXPECT_GT(double(rest.size()), 0.97 * double(expectedSpeech(kVoice.language, before).size()));
+    // The English phrase first, then the Russian one, not over each other:
+    // what was heard sounds far more like the two in that order than the other
+    // way round (the pause between them, not in the two said into memory, keeps
+    // the likeness in that order well below 1)...
+    const auto saidInTurn = [&speech](horalo::speech::ClockTime time, const Subject& first,
+                                      const Subject& second) {
+        std::vector<int16_t> both = expectedSpeech(first.language, time);
+        const std::vector<int16_t> then = expectedSpeech(second.language, time);
+        both.insert(both.end(), then.begin(), then.end());
+        return soundLikeness(speech->samples, both);
+    };
+    EXPECT_GT(std::max(saidInTurn(before, kEng, kVoice), saidInTurn(after, kEng, kVoice)), 0.6);
+    EXPECT_LT(std::max(saidInTurn(before, kVoice, kEng), saidInTurn(after, kVoice, kEng)), 0.3);
+    // ... and each is heard whole: as much voice as the two have.
+    const auto voiced = [](const std::vector<int16_t>& samples) {
+        return double(std::count_if(samples.begin(), samples.end(), [](int16_t s) {
+            return std::abs(s) >= MonitorRecorder::kSpeechLevel;
+        }));
+    };
+    const double expected = voiced(expectedSpeech(kEng.language, before)) +
+                            voiced(expectedSpeech(kVoice.language, before));
+    EXPECT_NEAR(voiced(speech->samples), expected, 0.1 * expected);
 }
 
 TEST_F(SpeakAloud, ABurstOfCallsQueuesNoMoreThanOnePhraseBehindTheOneHeard) {
