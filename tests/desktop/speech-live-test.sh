@@ -30,10 +30,17 @@ exit_hook() {
 store_english() {  # show-logo flag
     printf '[Options]\nLanguage=eng\nInterval=15 минут\nPicture=logo\nlogo=%s\n' "$1" >"$settings"
 }
-start_program() {  # [on_faked_clock exec]: the moment of exec goes to STARTED_US
+start_program() {  # the moment of exec goes to STARTED_US
     STARTED_US=${EPOCHREALTIME/./}
-    "$@" "$work/horalo" >>"$work/horalo.log" 2>&1 &
+    "$work/horalo" >>"$work/horalo.log" 2>&1 &
     PROGRAM_PID=$!
+}
+# On a clock that reads 13:14:00 now: the greeting and the last words of the
+# next minute say the same words.
+start_program_at_13_14() {
+    fake_clock_reads 13:14:00
+    start_on_faked_clock "$work/horalo.log" "$work/horalo"
+    PROGRAM_PID=$FAKED_PID
 }
 # The splash of a start with the show-logo flag on and LANGUAGE stored: ms
 # from exec until it is drawn; with a language, the greeting plays then and
@@ -59,8 +66,7 @@ greeting_heard() {
     wait_until 15 silent || fail "the greeting did not end"
 }
 show_main() {
-    click_icon 1
-    wait_until 10 main_up || fail "the icon did not bring the window"
+    bring_by_icon 1 "Horalo" || fail "the icon did not bring the window"
     MAIN=$(main_window "Horalo")
 }
 median() { sort -n | sed -n 2p; }  # of three
@@ -151,10 +157,9 @@ echo "About after F2: $idle ms idle, $busy ms during speech"
 echo "exit during a phrase: the phrase and the farewell are heard whole after the icon has gone"
 xdotool windowactivate --sync "$MAIN" key ctrl+q
 wait_until 15 program_ended || fail "the program did not end"
-fake_clock_reads 13:14:00
 store_english no
 record
-start_program on_faked_clock exec
+start_program_at_13_14
 greeting_heard
 show_main
 xdotool windowactivate --sync "$MAIN" key ctrl+s
@@ -164,9 +169,8 @@ stop_recording
 heard_whole 2
 
 echo "SIGTERM, and SIGINT and SIGHUP once the farewell plays: the farewell is heard whole"
-fake_clock_reads 13:14:00
 record
-start_program on_faked_clock exec
+start_program_at_13_14
 greeting_heard
 wait_until 10 icon_docked || fail "the icon was not docked"
 ends_after_its_last_words asked_to_end_again_and_again
