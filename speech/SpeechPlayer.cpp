@@ -31,17 +31,22 @@ SpeechPlayer& SpeechPlayer::ofLibrary() {
     return player;
 }
 
-// The wait is measured from the end's start. What is in hand is known better
-// once the playing phrase has been made; the thread tells of it.
+// What is in hand is known better each time a phrase has been made: the
+// thread tells of it, and the wait then runs to the end of what is left and
+// kEndGrace from then. A stalled server makes no such progress.
 SpeechPlayer::~SpeechPlayer() {
     if (!thread_.joinable()) return;
-    const Clock::time_point endStart = Clock::now();
     std::unique_lock lock(state_->mutex);
     state_->ending = true;
     state_->changed.notify_all();
-    const auto deadline = [this, endStart] { return endStart + state_->inHand() + kEndGrace; };
-    while (!state_->finished && Clock::now() < deadline())
-        state_->changed.wait_until(lock, deadline());
+    Clock::time_point deadline = Clock::now() + state_->inHand() + kEndGrace;
+    unsigned madeSoFar = state_->made;
+    while (!state_->finished &&
+           state_->changed.wait_until(lock, deadline) == std::cv_status::no_timeout)
+        if (state_->made != madeSoFar) {
+            madeSoFar = state_->made;
+            deadline = Clock::now() + state_->inHand() + kEndGrace;
+        }
     const bool heard = state_->finished;
     lock.unlock();
     // A thread stuck on a stalled server is left to the end of the process;
@@ -104,6 +109,7 @@ SpeakStatus SpeechPlayer::playInTurn(Queued& phrase, State& state) {
     if (status == SpeakStatus::Ok) {
         const std::lock_guard lock(state.mutex);
         state.playing = lengthOf(words, utterance.sampleRate);
+        ++state.made;
         state.changed.notify_all();
     }
     SpeechLine& line = SpeechLine::ofProcess();

@@ -46,7 +46,8 @@ inline constexpr std::chrono::seconds kEndGrace{3};
 //
 // The player is a static object of the library. Its end waits for what is in
 // hand to be heard, which makes the farewell audible to its end before the
-// process is gone, but no longer than that speech's length and kEndGrace.
+// process is gone, but no longer than kEndGrace beyond the end that speech
+// should have had.
 // The library stays loaded from its first phrase on, so that unloading it can
 // never take the code from under the playing thread.
 class SpeechPlayer {
@@ -78,6 +79,7 @@ class SpeechPlayer {
         std::chrono::steady_clock::duration playing{};  // the length of the phrase heard now
         bool ending = false;
         bool finished = false;
+        unsigned made = 0;  // phrases made so far
         SpeakStatus lateFailure = SpeakStatus::Ok;
 
         // The length of the speech still to come, at most.
