@@ -21,7 +21,6 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "EnglishPhrase.h"
@@ -127,12 +126,10 @@ Call commandLineCall(const Subject& subject, const std::string& phrase) {
 }
 
 std::optional<Heard> hear(const MonitorRecorder& recorder, const Call& call, double offsetMs) {
-    // Let the last samples reach the monitor before looking.
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    if (!call.ok) return std::nullopt;
+    // Speak returns while its phrase plays: the next call waits for its end.
     const auto speech =
-        recorder.speechBetween(call.start, call.end + std::chrono::milliseconds(250));
-    if (!speech) return std::nullopt;
+        recorder.speechAfter(call.start, std::chrono::milliseconds(700), std::chrono::seconds(20));
+    if (!call.ok || !speech) return std::nullopt;
     const double onset = Ms(speech->start - call.start).count();
     return Heard{onset - offsetMs, onset, Ms(call.end - call.start).count()};
 }

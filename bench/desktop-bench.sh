@@ -136,3 +136,4 @@ floor_ms=$(median_startup_ms 5 "$build/bin/tray_floor")
 horalo_ms=$(median_startup_ms 5 "$work/program/horalo")
 row "start-up ms, exec to icon docked (median of 5)" "$floor_ms" "$horalo_ms" \
     "$(ratio "$horalo_ms" "$floor_ms")" "<= 1.3x"
+source "$here/speech-bench.sh"

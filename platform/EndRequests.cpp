@@ -74,10 +74,13 @@ EndRequests::EndRequests(std::function<void()> onRequest) : onRequest_(std::move
     }
 }
 
+// The program is ending by now, and its last words may still be playing: a
+// further request to end is let go, so that it does not cut them short (the
+// speech libraries hold the end no longer than those words take).
 EndRequests::~EndRequests() {
     if (!notifier_) return;
     for (std::size_t i = 0; i < kEndSignals.size(); ++i)
-        if (handled[i]) setHandler(kEndSignals[i], SIG_DFL);
+        if (handled[i]) setHandler(kEndSignals[i], SIG_IGN);
     notifier_.reset();
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);

@@ -6,6 +6,7 @@
 
 #include "LocalClock.h"
 #include "SoundStream.h"
+#include "SpeechPlayer.h"
 
 namespace horalo::speech {
 
@@ -16,30 +17,47 @@ std::optional<std::string> phraseNow(const Language& language) {
     return now ? language.engineText(now->hour, now->minute) : std::nullopt;
 }
 
-std::vector<int16_t> silence(int sampleRate, std::chrono::milliseconds length) {
-    return std::vector<int16_t>(static_cast<size_t>(sampleRate * length.count() / 1000), 0);
+// The engine is used by the program's thread, which readies it, and by the
+// player's, which makes the words.
+std::mutex& engineInUse() {
+    static std::mutex engine;
+    return engine;
 }
 
-// The sound server is looked at first: opening a stream on it, and espeak-ng's
-// start, wait for it without a time limit. The device is then opened and fed
-// the lead-in: it wakes up while the words are being made. The engine's sound
-// is played as it comes, so the words follow the lead-in without a gap.
+SpeakStatus makeWords(const SpeechEngine& engine, const std::string& phrase,
+                      std::vector<int16_t>& words) {
+    const std::lock_guard lock(engineInUse());
+    return engine.synthesize(phrase, [&words](std::span<const int16_t> samples) {
+        words.insert(words.end(), samples.begin(), samples.end());
+        return true;
+    });
+}
+
+// What can fail at once is done here: the sound server is looked at first
+// (opening a stream on it, and espeak-ng's start, wait for it without a time
+// limit), the engine readied, the device opened and the time read and put
+// into words. Making the sound and playing it is left to the player's thread.
 SpeakStatus announce(const Language& language) {
     const SoundServer server = probeSoundServer(kSoundServerTimeout);
     if (server == SoundServer::Unresponsive) return SpeakStatus::NoSoundDevice;
-    int sampleRate = 0;
-    std::unique_ptr<SoundStream> stream;
-    SpeakStatus status = language.engine.start(sampleRate);
-    if (status == SpeakStatus::Ok) status = openSoundStream(server, sampleRate, stream);
-    if (status == SpeakStatus::Ok) status = stream->write(silence(sampleRate, kLeadIn));
+    Utterance utterance;
+    SpeakStatus status = SpeakStatus::Ok;
+    {
+        const std::lock_guard lock(engineInUse());
+        status = language.engine.start(utterance.sampleRate);
+    }
+    if (status == SpeakStatus::Ok)
+        status = openSoundStream(server, utterance.sampleRate, utterance.stream);
     if (status != SpeakStatus::Ok) return status;
 
-    const std::optional<std::string> phrase = phraseNow(language);
+    std::optional<std::string> phrase = phraseNow(language);
     if (!phrase) return SpeakStatus::WordingFailed;
-    status = language.engine.synthesize(*phrase, [&stream](std::span<const int16_t> samples) {
-        return stream->write(samples) == SpeakStatus::Ok;
-    });
-    return status == SpeakStatus::Ok ? stream->drain() : status;
+    utterance.makeWords = [&engine = language.engine,
+                           phrase = std::move(*phrase)](std::vector<int16_t>& words) {
+        return makeWords(engine, phrase, words);
+    };
+    SpeechPlayer::ofLibrary().play(std::move(utterance));
+    return SpeakStatus::Ok;
 }
 
 }  // namespace
@@ -48,7 +66,9 @@ int announceTime(const Language& language) {
     static std::mutex oneAtATime;
     const std::lock_guard lock(oneAtATime);
     try {
-        return static_cast<int>(announce(language));
+        const SpeakStatus late = SpeechPlayer::ofLibrary().takeLateFailure();
+        const SpeakStatus now = announce(language);
+        return static_cast<int>(now != SpeakStatus::Ok ? now : late);
     } catch (...) {  // out of memory: nothing may unwind into the caller's C frame
         return static_cast<int>(SpeakStatus::SynthesisFailed);
     }

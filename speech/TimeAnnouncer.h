@@ -20,9 +20,11 @@ struct Language {
     std::optional<std::string> (*engineText)(int hour, int minute);
 };
 
-// Reads the local time, says it in `language` and returns once it has been
-// heard: a SpeakStatus as int. Calls into one library are serialised; the
-// program calls both from its one user-interface thread.
+// Reads the local time, puts it into words in `language` and returns once the
+// phrase is on its way; it is made and heard on the player's thread
+// (SpeechPlayer). Gives a SpeakStatus as int: that of this call, or else that
+// of an earlier phrase that could not be made or played to the end. Calls into one library are
+// serialised; the program calls both from its one user-interface thread.
 int announceTime(const Language& language);
 
 }  // namespace horalo::speech

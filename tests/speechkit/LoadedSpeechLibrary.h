@@ -13,6 +13,7 @@ class LoadedSpeechLibrary {
     QString error() const { return library_.errorString(); }
 
     int speak() const { return speak_(); }
+    bool unload() { return library_.unload(); }
     const char* errorText(int code) const { return errorText_(code); }
 
   private:

@@ -1,5 +1,7 @@
 #include "PrivateSoundServer.h"
 
+#include <signal.h>
+
 #include <QDir>
 #include <QFile>
 
@@ -34,11 +36,17 @@ PrivateSoundServer::PrivateSoundServer() {
 
 PrivateSoundServer::~PrivateSoundServer() {
     if (server_.state() == QProcess::NotRunning) return;
+    stall(false);
     server_.terminate();
     if (!server_.waitForFinished(5000)) {
         server_.kill();
         server_.waitForFinished();
     }
+}
+
+void PrivateSoundServer::stall(bool stalled) {
+    if (server_.state() != QProcess::NotRunning)
+        ::kill(static_cast<pid_t>(server_.processId()), stalled ? SIGSTOP : SIGCONT);
 }
 
 bool PrivateSoundServer::start() {

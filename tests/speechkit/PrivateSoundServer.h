@@ -23,6 +23,9 @@ class PrivateSoundServer {
     bool running() const { return error_.isEmpty(); }
     QString error() const { return error_; }  // why it does not run
 
+    // Stops the server where it stands, as a hung one, or lets it go on.
+    void stall(bool stalled);
+
   private:
     bool start();
 
