@@ -130,14 +130,15 @@ start_sound_server
 
 echo "English stored, with the splash: drawn within 0.5 s, the icon docked, while the greeting plays"
 # The best of three starts, so that a busy machine cannot hold all of them up;
-# if it holds them over 0.5 s, a start with nothing to say is the yardstick,
-# and the greeting may add the loading and start of its library (some 100 ms
-# on an idle machine, more on a busy one), never the speech (seconds).
+# if it holds them over 0.5 s, a start with nothing to say is the yardstick:
+# the greeting may add the loading and start of its library (some 100 ms on an
+# idle machine, and as much again as the machine slows the bare start), never
+# the speech (seconds). make bench measures the figure on a quiet machine.
 splash=$(for i in 1 2 3; do splash_ms eng; done | best_of_3)
 if ((splash > 500)); then
     quiet=$(for i in 1 2 3; do splash_ms ""; done | best_of_3)
     echo "on this busy machine a splash without a greeting was drawn after $quiet ms"
-    ((splash <= quiet + 300)) || fail "the splash was drawn $splash ms after exec"
+    ((splash <= 2 * quiet + 300)) || fail "the splash was drawn $splash ms after exec"
 fi
 echo "splash drawn $splash ms after exec"
 store_english yes
