@@ -5,10 +5,13 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <signal.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
+#include <cstdint>
 
 namespace {
 
@@ -20,10 +23,26 @@ constexpr std::array kEndSignals{SIGTERM, SIGHUP, SIGINT};
 // ignored, as nohup does with SIGHUP.
 std::array<bool, kEndSignals.size()> handled{};
 volatile sig_atomic_t requested = 0;
+// The exit step asks for the farewell well within this; the farewell then
+// plays while the program ends, when the destructor lets requests go for good.
+constexpr std::int64_t kEndingGraceMs = 5000;
+// Until this moment (monotonic milliseconds) the program is ending in good order.
+std::atomic<std::int64_t> endingUntilMs{0};
+static_assert(std::atomic<std::int64_t>::is_always_lock_free, "read by a signal handler");
+
+std::int64_t monotonicMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
 
 void onSignal(int signal) {
     const int savedErrno = errno;
-    if (requested) {
+    if (!requested) {
+        requested = 1;
+        const char byte = 1;
+        [[maybe_unused]] const auto written = ::write(wakePipe[1], &byte, 1);
+    } else if (monotonicMs() >= endingUntilMs.load()) {
         // The program's thread has not ended the program (it may be held up in
         // a call that does not return): a second request ends it at once, the
         // system's own way. The signal is blocked until this handler returns.
@@ -32,10 +51,6 @@ void onSignal(int signal) {
         sigemptyset(&byDefault.sa_mask);
         sigaction(signal, &byDefault, nullptr);
         raise(signal);
-    } else {
-        requested = 1;
-        const char byte = 1;
-        [[maybe_unused]] const auto written = ::write(wakePipe[1], &byte, 1);
     }
     errno = savedErrno;
 }
@@ -65,9 +80,11 @@ EndRequests::EndRequests(std::function<void()> onRequest) : onRequest_(std::move
         char bytes[16];
         while (::read(wakePipe[0], bytes, sizeof bytes) > 0) {
         }
+        endingUntilMs = monotonicMs() + kEndingGraceMs;
         onRequest_();
     });
     requested = 0;
+    endingUntilMs = 0;
     for (std::size_t i = 0; i < kEndSignals.size(); ++i) {
         handled[i] = !startedIgnored(kEndSignals[i]);
         if (handled[i]) setHandler(kEndSignals[i], onSignal);

@@ -35,10 +35,11 @@ start_program() {  # the moment of exec goes to STARTED_US
     "$work/horalo" >>"$work/horalo.log" 2>&1 &
     PROGRAM_PID=$!
 }
-# On a clock that reads 13:14:00 now: the greeting and the last words of the
-# next minute say the same words.
+# On a clock that reads 13:14:05 now: the greeting and the last words of the
+# next minute say the same words (the faked clock is set to within half a
+# second, so it must not start at the minute's edge).
 start_program_at_13_14() {
-    fake_clock_reads 13:14:00
+    fake_clock_reads 13:14:05
     start_on_faked_clock "$work/horalo.log" "$work/horalo"
     PROGRAM_PID=$FAKED_PID
 }
@@ -117,12 +118,24 @@ ends_after_its_last_words() {
     silent || fail "the sound still played after the program had ended"
 }
 
-# SIGTERM, then SIGINT and SIGHUP as soon as the farewell plays.
+# SIGTERM, then SIGINT and SIGHUP the moment the sound server opens the
+# farewell's stream, as early as the farewell can be cut short.
 asked_to_end_again_and_again() {
+    coproc EVENTS { exec timeout 30 pactl subscribe; }
+    wait_until 5 subscribed || fail "the sound server's events are not heard"
     kill -TERM "$PROGRAM_PID"
-    wait_until 5 playing || fail "no farewell"
+    stream_opened || fail "no farewell"
     kill -INT "$PROGRAM_PID"
     kill -HUP "$PROGRAM_PID"
+    kill "$EVENTS_PID" 2>/dev/null || true
+}
+subscribed() { (($(pactl list short clients | grep -c pactl) >= 2)); }
+stream_opened() {
+    local event
+    while read -r -t 10 event <&"${EVENTS[0]}"; do
+        [[ $event == "Event 'new' on sink-input"* ]] && return
+    done
+    return 1
 }
 
 start_desktop

@@ -1,7 +1,9 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 
 #include "StartUpFixture.h"
@@ -54,36 +56,82 @@ TEST_F(Shutdown, ExitStepRunsOnceInItsOrder) {
     EXPECT_FALSE(journal.shown);
 }
 
+// The real program, with the stand-in speech libraries and its settings in a
+// folder of its own, started in the background.
+class RealProgram {
+  public:
+    explicit RealProgram(const QString& language) {
+        const QString program = dir_.filePath(u"horalo"_qs);
+        EXPECT_TRUE(QFile::copy(QStringLiteral(HORALO_PROGRAM), program));
+        for (const char* library : {"libEng.so", "libVoice.so"})
+            EXPECT_TRUE(QFile::copy(QDir(recordingSpeechDir()).filePath(QLatin1String(library)),
+                                    dir_.filePath(QLatin1String(library))));
+        store(u"Language"_qs, language);
+        store(u"Logo"_qs, u"no"_qs);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+        env.insert(u"XDG_CONFIG_HOME"_qs, config());
+        env.insert(u"XDG_RUNTIME_DIR"_qs, dir_.path());
+        env.insert(u"HORALO_SPEECH_HOLD"_qs, holdFile());
+        process.setProcessEnvironment(env);
+        process.start(program, {});
+        EXPECT_TRUE(process.waitForStarted(10000));
+    }
+    ~RealProgram() {
+        QFile::remove(holdFile());
+        process.kill();
+        process.waitForFinished(10000);
+    }
+    QString config() const { return dir_.filePath(u"config"_qs); }
+    void store(const QString& key, const QString& value) {
+        SettingsStore(config()).SaveSetting(u"Zef"_qs, u"Options"_qs, key, value);
+    }
+    // While held, each speech call holds the program's thread.
+    void hold(bool held) {
+        QFile file(holdFile());
+        EXPECT_TRUE(held ? file.open(QIODevice::WriteOnly) : file.remove());
+    }
+    // Sends SIGTERM and waits until the program has it: two sent together would
+    // come as one.
+    void askToEnd() {
+        // An ended process has no id, and kill(0) would end the test's own group.
+        ASSERT_GT(process.processId(), 0) << "the program has ended already";
+        ::kill(pid_t(process.processId()), SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !sigtermPending(); }, 5000));
+    }
+    // Whether the program has ended, waiting up to `ms` for it.
+    bool ended(int ms) {
+        return process.state() == QProcess::NotRunning || process.waitForFinished(ms);
+    }
+    QProcess process;
+
+  private:
+    bool sigtermPending() const {
+        QFile status(u"/proc/%1/status"_qs.arg(process.processId()));
+        if (!status.open(QIODevice::ReadOnly)) return false;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("ShdPnd:"))
+                return line.mid(7).trimmed().toULongLong(nullptr, 16) & (1ULL << (SIGTERM - 1));
+        return false;
+    }
+    QString holdFile() const { return dir_.filePath(u"hold"_qs); }
+    QTemporaryDir dir_;
+};
+
 // The desktop ends the real program with SIGTERM (logout, shutdown): the exit
 // step runs once and the user's choices are kept.
 TEST(ShutdownBySignal, SigtermRunsTheExitStepOnceAndKeepsTheChoices) {
-    QTemporaryDir dir;
-    const QString program = dir.filePath(u"horalo"_qs);
-    ASSERT_TRUE(QFile::copy(QStringLiteral(HORALO_PROGRAM), program));
-    for (const char* library : {"libEng.so", "libVoice.so"})
-        ASSERT_TRUE(QFile::copy(QDir(recordingSpeechDir()).filePath(QLatin1String(library)),
-                                dir.filePath(QLatin1String(library))));
-    const QString config = dir.filePath(u"config"_qs);
-    SettingsStore(config).SaveSetting(u"Zef"_qs, u"Options"_qs, u"Language"_qs, u"rus"_qs);
-    SettingsStore(config).SaveSetting(u"Zef"_qs, u"Options"_qs, u"Logo"_qs, u"no"_qs);
     SpeechLog log;
-
-    QProcess horalo;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
-    env.insert(u"XDG_CONFIG_HOME"_qs, config);
-    env.insert(u"XDG_RUNTIME_DIR"_qs, dir.path());
-    horalo.setProcessEnvironment(env);
-    horalo.start(program, {});
-    ASSERT_TRUE(horalo.waitForStarted(10000));
+    RealProgram program(u"rus"_qs);
+    QProcess& horalo = program.process;
     EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 1; }, 20000));  // greeting
-    ::kill(pid_t(horalo.processId()), SIGTERM);
-    ASSERT_TRUE(horalo.waitForFinished(20000));
+    program.askToEnd();
+    ASSERT_TRUE(program.ended(20000));
 
     EXPECT_EQ(horalo.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(horalo.exitCode(), 0);
     EXPECT_EQ(log.calls(), (QStringList{u"Voice"_qs, u"Voice"_qs}));
-    SettingsStore kept(config);
+    SettingsStore kept(program.config());
     const auto value = [&](const char16_t* key) {
         return kept.GetSetting(u"Zef"_qs, u"Options"_qs, QString::fromUtf16(key), u"<absent>"_qs);
     };
@@ -91,4 +139,35 @@ TEST(ShutdownBySignal, SigtermRunsTheExitStepOnceAndKeepsTheChoices) {
     EXPECT_EQ(value(u"Interval"), QString());
     EXPECT_EQ(value(u"Picture"), QString());
     EXPECT_EQ(value(u"Logo"), u"no");
+}
+
+// A request the program cannot take up, its thread held in a call, does not
+// leave it deaf: the next one ends it at once. Once it ends in good order,
+// further requests do not cut its farewell short, unless ending is held up for
+// seconds.
+TEST(ShutdownBySignal, ASecondRequestEndsAHeldProgramButSparesOneEndingInGoodOrder) {
+    SpeechLog log;
+    {
+        RealProgram program(u"eng"_qs);
+        program.hold(true);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 1; }, 20000));
+        program.askToEnd();
+        program.askToEnd();
+        ASSERT_TRUE(program.ended(10000)) << "deaf while held in the greeting";
+        EXPECT_EQ(program.process.exitStatus(), QProcess::CrashExit);
+    }
+    log.clear();
+    RealProgram program(u"eng"_qs);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 1; }, 20000));
+    program.hold(true);
+    QElapsedTimer ending;
+    ending.start();
+    program.askToEnd();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 2; }, 10000));  // farewell
+    program.askToEnd();
+    EXPECT_FALSE(program.ended(1000)) << "a further request cut the farewell";
+    QTest::qWait(int(std::max<qint64>(0, 5500 - ending.elapsed())));
+    program.askToEnd();
+    ASSERT_TRUE(program.ended(10000)) << "deaf while held in ending";
+    EXPECT_EQ(program.process.exitStatus(), QProcess::CrashExit);
 }

@@ -3,6 +3,10 @@
 // in HORALO_SPEECH_RESULT (0 when unset), so tests see every call, in order,
 // across both libraries. With HORALO_SPEECH_WITNESS naming a file, each entry
 // also tells what that file held at the moment of the call, on the same line.
+// With HORALO_SPEECH_HOLD naming a file, a call holds its caller while that
+// file exists (a minute at most), as a call that does not come back would.
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,6 +23,12 @@ void witness(std::FILE* log) {
     std::fclose(file);
 }
 
+void holdWhileAsked() {
+    const char* path = std::getenv("HORALO_SPEECH_HOLD");
+    for (int waited = 0; path && access(path, F_OK) == 0 && waited < 60000; waited += 10)
+        usleep(10000);
+}
+
 }  // namespace
 
 EXPORT int Speak(void) {
@@ -30,6 +40,7 @@ EXPORT int Speak(void) {
             std::fclose(log);
         }
     }
+    holdWhileAsked();
     const char* result = std::getenv("HORALO_SPEECH_RESULT");
     return result ? std::atoi(result) : 0;
 }
