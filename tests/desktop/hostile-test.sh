@@ -57,7 +57,9 @@ hand_over_twice() {
 
 start_desktop
 start_tray
-fake_clock_reads 10:00:00
+# Clear of any mark: a mark said after the good library is back would be counted
+# as the farewell.
+fake_clock_reads 10:05:00
 
 for kind in pipe huge; do
     echo "a speech library that is a $kind: told at start without a hang, then taken up once good"
@@ -176,8 +178,7 @@ fake_clock_reads 13:29:40
 start_program
 wait_until 20 said_reaches 1 || fail "no greeting"
 wait_until 20 icon_docked || fail "the icon was not docked"
-click_icon 1
-wait_until 10 main_is_mapped "Horalo" || fail "the window did not come up"
+bring_by_icon 1 "Horalo" || fail "the window did not come up"
 greeted_in_time 13:29:58
 freeze_over 13:29:58 13:30:09
 wait_until 10 said_reaches 2 || fail "13:30:00 was not said after a thaw at 13:30:09"
