@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 

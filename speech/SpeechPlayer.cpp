@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "SpeechLine.h"
-#include "TimeAnnouncer.h"
 
 namespace horalo::speech {
 
@@ -20,8 +19,12 @@ void stayLoaded() {
         dlopen(self.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
 }
 
-Clock::duration lengthOf(const std::vector<int16_t>& words, int sampleRate) {
-    return kLeadIn + std::chrono::milliseconds(words.size() * 1000 / size_t(sampleRate));
+Clock::duration lengthOf(const std::vector<int16_t>& sound, int sampleRate) {
+    return std::chrono::milliseconds(sound.size() * 1000 / size_t(sampleRate));
+}
+
+std::vector<int16_t> silence(int sampleRate, std::chrono::milliseconds length) {
+    return std::vector<int16_t>(static_cast<size_t>(sampleRate * length.count() / 1000), 0);
 }
 
 }  // namespace
@@ -100,24 +103,22 @@ void SpeechPlayer::run(State& state) {
 // failed still waits for its turn, so that the line keeps its order.
 SpeakStatus SpeechPlayer::playInTurn(Queued& phrase, State& state) {
     Utterance& utterance = phrase.utterance;
-    std::vector<int16_t> words;
+    std::vector<int16_t> sound;
     SpeakStatus status = SpeakStatus::SynthesisFailed;
     try {
-        status = utterance.makeWords(words);
+        sound = silence(utterance.sampleRate, kLeadIn);
+        status = utterance.makeWords(sound);  // after the lead-in
     } catch (...) {  // out of memory: the thread must go on, and the line with it
     }
     if (status == SpeakStatus::Ok) {
         const std::lock_guard lock(state.mutex);
-        state.playing = lengthOf(words, utterance.sampleRate);
+        state.playing = lengthOf(sound, utterance.sampleRate);
         ++state.made;
         state.changed.notify_all();
     }
     SpeechLine& line = SpeechLine::ofProcess();
     line.waitForTurn(phrase.place, Clock::now() + kLongestTurnWait);
-    const std::vector<int16_t> leadIn(
-        static_cast<size_t>(utterance.sampleRate * kLeadIn.count() / 1000), 0);
-    if (status == SpeakStatus::Ok) status = utterance.stream->write(leadIn);
-    if (status == SpeakStatus::Ok) status = utterance.stream->write(words);
+    if (status == SpeakStatus::Ok) status = utterance.stream->write(sound);
     if (status == SpeakStatus::Ok) status = utterance.stream->drain();
     utterance.stream.reset();  // closed before the next phrase may start
     line.leave(phrase.place);

@@ -20,9 +20,14 @@ namespace horalo::speech {
 struct Utterance {
     std::unique_ptr<SoundStream> stream;
     int sampleRate = 0;
-    // Makes the words at `sampleRate`; called on the player's thread.
+    // Makes the words at `sampleRate` and adds them to the given sound; called
+    // on the player's thread.
     std::function<SpeakStatus(std::vector<int16_t>& words)> makeWords;
 };
+
+// A sleeping sound device wakes up on its first samples and swallows them;
+// this much silence before the speech keeps the first word whole.
+inline constexpr std::chrono::milliseconds kLeadIn{150};
 
 // Longer than any phrase either library says, for a phrase not yet made.
 inline constexpr std::chrono::seconds kLongestPhrase{5};

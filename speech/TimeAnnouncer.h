@@ -5,12 +5,9 @@
 #include <string>
 
 #include "SpeechEngine.h"
+#include "SpeechPlayer.h"
 
 namespace horalo::speech {
-
-// A sleeping sound device wakes up on its first samples and swallows them;
-// this much silence before the speech keeps the first word whole.
-inline constexpr std::chrono::milliseconds kLeadIn{150};
 
 // What a speech library knows of its language: the engine with its voice, and
 // the time of day as that engine is given it (UTF-8), or nullopt if it cannot
@@ -23,8 +20,9 @@ struct Language {
 // Reads the local time, puts it into words in `language` and returns once the
 // phrase is on its way; it is made and heard on the player's thread
 // (SpeechPlayer). Gives a SpeakStatus as int: that of this call, or else that
-// of an earlier phrase that could not be made or played to the end. Calls into one library are
-// serialised; the program calls both from its one user-interface thread.
+// of an earlier phrase that could not be made or played to the end. Calls into
+// one library are serialised; the program calls both from its one
+// user-interface thread.
 int announceTime(const Language& language);
 
 }  // namespace horalo::speech

@@ -5,10 +5,10 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <QTest>
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 #include <tuple>
 #include <utility>
 
@@ -152,13 +152,8 @@ class SpeakAloud : public ::testing::Test {
     }
     // Waits until speech reaches the sink after `from`.
     static bool speechBegins(Clock::time_point from) {
-        const Clock::time_point deadline = Clock::now() + std::chrono::seconds(15);
-        while (!recorder_->speechBetween(from, Clock::now()))
-            if (Clock::now() > deadline)
-                return false;
-            else
-                std::this_thread::sleep_for(milliseconds(20));
-        return true;
+        return QTest::qWaitFor(
+            [from] { return recorder_->speechBetween(from, Clock::now()).has_value(); }, 15000);
     }
 
     static PrivateSoundServer* server_;

@@ -83,13 +83,10 @@ class RealProgram {
         process.waitForFinished(10000);
     }
     QString config() const { return dir_.filePath(u"config"_qs); }
-    void store(const QString& key, const QString& value) {
-        SettingsStore(config()).SaveSetting(u"Zef"_qs, u"Options"_qs, key, value);
-    }
-    // While held, each speech call holds the program's thread.
-    void hold(bool held) {
+    // From now on each speech call holds the program's thread.
+    void holdSpeech() {
         QFile file(holdFile());
-        EXPECT_TRUE(held ? file.open(QIODevice::WriteOnly) : file.remove());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     }
     // Sends SIGTERM and waits until the program has it: two sent together would
     // come as one.
@@ -106,6 +103,9 @@ class RealProgram {
     QProcess process;
 
   private:
+    void store(const QString& key, const QString& value) {
+        SettingsStore(config()).SaveSetting(u"Zef"_qs, u"Options"_qs, key, value);
+    }
     bool sigtermPending() const {
         QFile status(u"/proc/%1/status"_qs.arg(process.processId()));
         if (!status.open(QIODevice::ReadOnly)) return false;
@@ -149,7 +149,7 @@ TEST(ShutdownBySignal, ASecondRequestEndsAHeldProgramButSparesOneEndingInGoodOrd
     SpeechLog log;
     {
         RealProgram program(u"eng"_qs);
-        program.hold(true);
+        program.holdSpeech();
         EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 1; }, 20000));
         program.askToEnd();
         program.askToEnd();
@@ -159,7 +159,7 @@ TEST(ShutdownBySignal, ASecondRequestEndsAHeldProgramButSparesOneEndingInGoodOrd
     log.clear();
     RealProgram program(u"eng"_qs);
     EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 1; }, 20000));
-    program.hold(true);
+    program.holdSpeech();
     QElapsedTimer ending;
     ending.start();
     program.askToEnd();
