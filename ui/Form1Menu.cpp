@@ -1,5 +1,6 @@
 #include <QMenuBar>
 
+#include "Accessibility.h"
 #include "Form1.h"
 
 namespace {
@@ -42,4 +43,6 @@ void Form1::buildMenus() {
     addMenu(bar, help, "help", QStringLiteral("&Help"));
     addItem(help, pravila, "pravila", QStringLiteral("&Help"), "F1");
     addItem(help, about, "about", QStringLiteral("&About program"), "F2");
+    presentCheckItems(main);
+    presentCheckItems(language);
 }
