@@ -2,11 +2,13 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QActionEvent>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -15,8 +17,9 @@ namespace {
 constexpr char kRole[] = "horaloAccessibleRole";
 constexpr char kHidden[] = "horaloAccessibleHidden";
 constexpr char kQuiet[] = "horaloAccessibleQuiet";
-constexpr char kCheckItemOf[] = "horaloAccessibleCheckItemOf";
+constexpr char kShapedMenu[] = "horaloAccessibleMenu";
 constexpr char kSpokenValue[] = "horaloAccessibleSpokenValue";
+constexpr char kEditorStandIn[] = "horaloAccessibleEditor";
 
 bool flagged(const QObject& object, const char* property) {
     return object.property(property).toBool();
@@ -26,12 +29,22 @@ bool hidden(const QObject& object) {
     return flagged(object, kHidden);
 }
 
+// What a screen reader takes for the editor of a choice box (see presentAsOneChoice).
+QObject* editorStandIn(const QWidget& widget) {
+    for (QObject* child : widget.children())
+        if (flagged(*child, kEditorStandIn)) return child;
+    return nullptr;
+}
+
 // The children assistive technology reaches, in the order Qt itself lists them;
-// a combo box first offers its list, which opens as a window of its own.
-QList<QWidget*> reachableChildren(const QWidget& widget) {
-    QList<QWidget*> children;
-    if (const auto* box = qobject_cast<const QComboBox*>(&widget))
-        children.append(static_cast<QWidget*>(box->view()));
+// a combo box first offers its list, which opens as a window of its own, and
+// the stand-in for its editor.
+QList<QObject*> reachableChildren(const QWidget& widget) {
+    QList<QObject*> children;
+    if (const auto* box = qobject_cast<const QComboBox*>(&widget)) {
+        children.append(box->view());
+        if (QObject* editor = editorStandIn(widget)) children.append(editor);
+    }
     for (QObject* child : widget.children()) {
         auto* control = qobject_cast<QWidget*>(child);
         if (control && !control->isWindow() && !hidden(*control)) children.append(control);
@@ -60,51 +73,28 @@ QString valueOf(const QComboBox& box) {
 // What Qt would say, with the program's role and its own list of children. A
 // combo box is named by its accessible name on every platform, as other
 // controls are (Qt on Linux names it by the text it holds); that text is its value.
-class ShapedInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+class ShapedInterface : public QAccessibleWidget {
   public:
     explicit ShapedInterface(QWidget* widget) : QAccessibleWidget(widget) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface && box())
-            return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    // A choice box's value, read only, as the text a screen reader reads.
-    QString text(int start, int end) const override { return value().mid(start, end - start); }
-    int characterCount() const override { return int(value().size()); }
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* start, int* end) const override {
-        *start = *end = 0;
-        return {};
-    }
 
     QAccessible::Role role() const override { return roleOf(*widget()); }
 
     int childCount() const override { return int(reachableChildren(*widget()).size()); }
     QAccessibleInterface* child(int index) const override {
-        const QList<QWidget*> children = reachableChildren(*widget());
+        const QList<QObject*> children = reachableChildren(*widget());
         if (index < 0 || index >= children.size()) return nullptr;
         return QAccessible::queryAccessibleInterface(children.at(index));
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         if (!child) return -1;
-        return int(reachableChildren(*widget()).indexOf(qobject_cast<QWidget*>(child->object())));
+        return int(reachableChildren(*widget()).indexOf(child->object()));
     }
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name && flagged(*widget(), kQuiet))
             if (const auto* label = qobject_cast<const QLabel*>(widget())) return label->text();
-        if (kind == QAccessible::Value && box()) return value();
+        if (kind == QAccessible::Value && role() == QAccessible::ComboBox)
+            if (const auto* box = qobject_cast<const QComboBox*>(widget())) return valueOf(*box);
         return QAccessibleWidget::text(kind);
     }
 
@@ -120,11 +110,6 @@ class ShapedInterface : public QAccessibleWidget, public QAccessibleTextInterfac
     }
 
   private:
-    const QComboBox* box() const {
-        return role() == QAccessible::ComboBox ? qobject_cast<const QComboBox*>(widget()) : nullptr;
-    }
-    QString value() const { return box() ? valueOf(*box()) : QString(); }
-
     // The same press and release a pointer gives, in the middle of the control.
     static void click(QWidget& control) {
         const QPointF middle = QRectF(control.rect()).center();
@@ -138,11 +123,78 @@ class ShapedInterface : public QAccessibleWidget, public QAccessibleTextInterfac
     }
 };
 
-// A checkable menu item as a check box: the platform bridge tells checked and
-// unchecked apart for a check box, and would say nothing of an unchecked item.
-class CheckItemInterface : public QAccessibleInterface, public QAccessibleActionInterface {
+// The editor of a choice box as a screen reader reads it: an editable text
+// that holds the box's value, in words of the list's own. A screen reader
+// reads the new text of a combo box's editor as the arrow keys change it.
+class ChoiceEditorInterface : public QAccessibleInterface, public QAccessibleTextInterface {
   public:
-    CheckItemInterface(QAction* item, QMenu* menu) : item_(item), menu_(menu) {}
+    ChoiceEditorInterface(QObject* standIn, QComboBox* box) : standIn_(standIn), box_(box) {}
+
+    bool isValid() const override { return standIn_ && box_; }
+    QObject* object() const override { return standIn_; }
+    QWindow* window() const override { return box_->window()->windowHandle(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(box_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return box_->accessibleName();
+        if (kind == QAccessible::Description) return box_->accessibleDescription();
+        if (kind == QAccessible::Value) return value();
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QWidget* editor = box_->lineEdit();
+        return editor ? QRect(editor->mapToGlobal(QPoint(0, 0)), editor->size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::EditableText; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.editable = true;
+        state.focusable = true;
+        state.focused = box_->hasFocus();
+        state.invisible = !box_->isVisible();
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : nullptr;
+    }
+
+    QString text(int start, int end) const override { return value().mid(start, end - start); }
+    int characterCount() const override { return int(value().size()); }
+    int cursorPosition() const override { return characterCount(); }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = *end = 0;
+        return {};
+    }
+
+  private:
+    QString value() const { return valueOf(*box_); }
+
+    QPointer<QObject> standIn_;
+    QPointer<QComboBox> box_;
+};
+
+// An item of a menu as Qt presents it, but a checkable one as a check box: the
+// platform bridge tells checked and unchecked apart for a check box, and says
+// nothing of an unchecked menu item.
+class MenuItemInterface : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    MenuItemInterface(QAction* item, QMenu* menu) : item_(item), menu_(menu) {}
 
     bool isValid() const override { return item_ && menu_; }
     QObject* object() const override { return item_; }
@@ -165,10 +217,13 @@ class CheckItemInterface : public QAccessibleInterface, public QAccessibleAction
         const QRect place = menu_->actionGeometry(item_);
         return {menu_->mapToGlobal(place.topLeft()), place.size()};
     }
-    QAccessible::Role role() const override { return QAccessible::CheckBox; }
+    QAccessible::Role role() const override {
+        if (item_->isSeparator()) return QAccessible::Separator;
+        return item_->isCheckable() ? QAccessible::CheckBox : QAccessible::MenuItem;
+    }
     QAccessible::State state() const override {
         QAccessible::State state;
-        state.checkable = true;
+        state.checkable = item_->isCheckable();
         state.checked = item_->isChecked();
         state.focusable = true;
         state.focused = menu_->activeAction() == item_;
@@ -181,7 +236,10 @@ class CheckItemInterface : public QAccessibleInterface, public QAccessibleAction
                                                     : nullptr;
     }
 
-    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    QStringList actionNames() const override {
+        if (item_->isCheckable()) return {pressAction(), toggleAction()};
+        return {pressAction()};
+    }
     void doAction(const QString& name) override {
         if (name == pressAction() || name == toggleAction()) item_->trigger();
     }
@@ -190,6 +248,60 @@ class CheckItemInterface : public QAccessibleInterface, public QAccessibleAction
   private:
     QPointer<QAction> item_;
     QPointer<QMenu> menu_;
+};
+
+// A menu whose items are MenuItemInterface, found by their place in it
+// whatever their role; Qt's own finds a menu item only.
+class MenuInterface : public QAccessibleWidget {
+  public:
+    explicit MenuInterface(QMenu* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+
+    int childCount() const override { return int(menu()->actions().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAction*> items = menu()->actions();
+        if (index < 0 || index >= items.size()) return nullptr;
+        return QAccessible::queryAccessibleInterface(items.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child) return -1;
+        return int(menu()->actions().indexOf(qobject_cast<QAction*>(child->object())));
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QAction* item = menu()->actionAt(menu()->mapFromGlobal(QPoint(x, y)));
+        return item ? QAccessible::queryAccessibleInterface(item) : nullptr;
+    }
+    // The menu bar's title that opens it, as for Qt's own menus.
+    QAccessibleInterface* parent() const override {
+        QAction* title = menu()->menuAction();
+        for (QObject* owner : title->associatedObjects())
+            if (auto* bar = qobject_cast<QMenuBar*>(owner))
+                if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(bar))
+                    return face->child(int(bar->actions().indexOf(title)));
+        return QAccessibleWidget::parent();
+    }
+
+  private:
+    QMenu* menu() const { return static_cast<QMenu*>(widget()); }
+};
+
+// A change of a check mark is told at once, whether the menu is open or not.
+class MarkTeller : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ActionAdded) {
+            QAction* item = static_cast<QActionEvent*>(event)->action();
+            connect(item, &QAction::toggled, item, [item] {
+                QAccessible::State changed;
+                changed.checked = true;
+                QAccessibleStateChangeEvent told(item, changed);
+                QAccessible::updateAccessibility(&told);
+            });
+        }
+        return false;
+    }
 };
 
 // A control that is not there for assistive technology: the platform bridge
@@ -219,9 +331,15 @@ bool container(const QString& className) {
 }
 
 QAccessibleInterface* shapedControls(const QString& className, QObject* object) {
+    if (object && flagged(*object, kEditorStandIn))
+        if (auto* box = qobject_cast<QComboBox*>(object->parent()))
+            return new ChoiceEditorInterface(object, box);
     if (auto* item = qobject_cast<QAction*>(object))
-        if (auto* menu = qobject_cast<QMenu*>(item->property(kCheckItemOf).value<QObject*>()))
-            return new CheckItemInterface(item, menu);
+        for (QObject* owner : item->associatedObjects())
+            if (auto* menu = qobject_cast<QMenu*>(owner); menu && flagged(*menu, kShapedMenu))
+                return new MenuItemInterface(item, menu);
+    if (auto* menu = qobject_cast<QMenu*>(object); menu && flagged(*menu, kShapedMenu))
+        return new MenuInterface(menu);
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
     if (hidden(*widget)) return new AbsentInterface(widget);
@@ -257,30 +375,29 @@ void keepChangesQuiet(QWidget& widget) {
 }
 
 void presentAsOneChoice(QComboBox& box) {
-    if (QLineEdit* editor = box.lineEdit()) hideFromAssistiveTechnology(*editor);
+    if (QLineEdit* editor = box.lineEdit()) {
+        hideFromAssistiveTechnology(*editor);
+        // Qt may have met the editor as the box made it; it is met anew, as absent,
+        // or its texts would still be told.
+        QAccessibleInterface* met = QAccessible::queryAccessibleInterface(editor);
+        if (met && met->isValid())
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(met));
+    }
+    auto* standIn = new QObject(&box);
+    mark(*standIn, kEditorStandIn, true);
     box.setProperty(kSpokenValue, valueOf(box));
-    // Told as the text it holds, a screen reader reads the new value of the
-    // box that has its focus.
-    const auto tell = [&box] {
+    const auto tell = [&box, standIn] {
         const QString before = box.property(kSpokenValue).toString();
         const QString now = valueOf(box);
         if (now == before) return;
         box.setProperty(kSpokenValue, now);
-        QAccessibleTextUpdateEvent event(&box, 0, before, now);
+        QAccessibleTextUpdateEvent event(standIn, 0, before, now);
         QAccessible::updateAccessibility(&event);
     };
     QObject::connect(&box, &QComboBox::currentTextChanged, &box, tell);
 }
 
-void presentCheckItems(QMenu& menu) {
-    for (QAction* item : menu.actions()) {
-        if (!item->isCheckable()) continue;
-        mark(*item, kCheckItemOf, QVariant::fromValue<QObject*>(&menu));
-        QObject::connect(item, &QAction::toggled, item, [item] {
-            QAccessible::State changed;
-            changed.checked = true;
-            QAccessibleStateChangeEvent event(item, changed);
-            QAccessible::updateAccessibility(&event);
-        });
-    }
+void presentMenu(QMenu& menu) {
+    mark(menu, kShapedMenu, true);
+    menu.installEventFilter(new MarkTeller(&menu));
 }

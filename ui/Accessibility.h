@@ -24,13 +24,14 @@ void hideFromAssistiveTechnology(QWidget& widget);
 // the text current when it asks, and hears nothing of each change.
 void keepChangesQuiet(QWidget& widget);
 
-// An editable choice box in the combo box role is met as one control: its value
-// is read as its text, an entry in the words its list gives it
-// (Qt::AccessibleTextRole), and every change of it is told at once; the editor
-// inside, which it has from now on, is left out.
+// An editable choice box in the combo box role is met as one control whose
+// value is an entry in the words its list gives it (Qt::AccessibleTextRole),
+// or a typed text as it stands. Its editor, which it has from now on, is met
+// as an editable text holding that value, told anew at every change; the real
+// editor, which holds the words as the window shows them, is left out.
 void presentAsOneChoice(QComboBox& box);
 
-// The checkable items of `menu` are met as check boxes, which a screen reader
-// says are checked or not, and a change of their mark is told at once, open
-// menu or not.
-void presentCheckItems(QMenu& menu);
+// The items of `menu`, added from now on, are met as Qt meets menu items, but
+// the checkable ones as check boxes, which a screen reader says are checked or
+// not; a change of their mark is told at once, open menu or not.
+void presentMenu(QMenu& menu);

@@ -21,6 +21,7 @@ void addCheckItem(QMenu& menu, QAction& item, const char* name, const QString& c
 }
 
 void addMenu(QMenuBar& bar, QMenu& menu, const char* name, const QString& caption) {
+    presentMenu(menu);
     menu.setObjectName(QString::fromLatin1(name));
     menu.setTitle(caption);
     bar.addMenu(&menu);
@@ -43,6 +44,4 @@ void Form1::buildMenus() {
     addMenu(bar, help, "help", QStringLiteral("&Help"));
     addItem(help, pravila, "pravila", QStringLiteral("&Help"), "F1");
     addItem(help, about, "about", QStringLiteral("&About program"), "F2");
-    presentCheckItems(main);
-    presentCheckItems(language);
 }

@@ -214,8 +214,10 @@ def main():
     interval = "Интервал" if RUSSIAN else "Interval"
     if [n.name for n in combo] != [interval]:
         faults.append(f"main window: the interval box is named {[n.name for n in combo]}")
-    value = combo[0].queryText().getText(0, -1) if combo else None
-    if value != ("15 минут" if RUSSIAN else "15 minutes"):
+    # A screen reader reads the box's value as the text of its editor.
+    editors = [n for n in nodes(combo[0]) if n.getRole() == pyatspi.ROLE_TEXT] if combo else []
+    value = [n.queryText().getText(0, -1) for n in editors]
+    if value != ["15 минут" if RUSSIAN else "15 minutes"]:
         faults.append(f"main window: the interval box reads {value!r}")
     heard = name_changes(3.5)
     if heard:

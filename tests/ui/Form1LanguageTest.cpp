@@ -96,6 +96,7 @@ TEST_F(Form1Language, ScreenReaderNamesFollowTheLanguage) {
     form.rus.trigger();
     EXPECT_EQ(said(form.Комбо1), u"Интервал");
     EXPECT_EQ(said(form.Комбо1, QAccessible::Value), u"20 минут");
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(form.Комбо1.lineEdit())->isValid());
     EXPECT_EQ(entry(), u"15 минут");
     EXPECT_TRUE(said(form.TalkPict).startsWith(u"Хорало"));
     form.eng.trigger();
