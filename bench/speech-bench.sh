@@ -1,6 +1,7 @@
 # The program while it talks, with its real speech libraries on a private
-# sound server: start-up with a greeting beside the floor program, and the
-# About window opened during speech beside idle. Read by desktop-bench.sh with
+# sound server: start-up with a greeting beside the floor program, the About
+# window opened during speech beside idle, and horalo --say-time heard beside
+# Say Time pressed in the window. Read by desktop-bench.sh with
 # `source`, on its desktop, after its other rows.
 
 # shellcheck source=tests/desktop/sound.sh
@@ -44,4 +45,19 @@ idle_ms=$(for i in 1 2 3 4 5; do about_after true; done | median_of_5)
 busy_ms=$(for i in 1 2 3 4 5; do about_after say_time; done | median_of_5)
 row "F2 to About shown ms (median of 5)" "idle $idle_ms" "$busy_ms" \
     "$(ratio "$busy_ms" "$idle_ms")" "talking <= 2x idle"
+
+# Milliseconds from COMMAND... to the first sample of speech; then quiet again.
+first_speech_ms() {
+    "$build/bin/first_speech" "$@" || fail "$* was not heard"
+    wait_until 15 silent || fail "the speech did not end"
+}
+pressed_ms=$(for i in 1 2 3 4 5; do
+    xdotool windowactivate --sync "$(main_window)"
+    first_speech_ms xdotool key ctrl+s
+done | median_of_5)
+command_ms=$(for i in 1 2 3 4 5; do
+    first_speech_ms "$work/speaking/horalo" --say-time
+done | median_of_5)
+row "to first speech ms: horalo --say-time (median of 5)" "Ctrl+S $pressed_ms" "$command_ms" \
+    "$(ratio "$command_ms" "$pressed_ms")" "<= 1.5x Ctrl+S in the window"
 stop "$speaking"

@@ -15,8 +15,13 @@
 
 namespace {
 
+// One line each way: the request, then the running program's answer once it
+// has done what was asked.
 constexpr char kShowRequest[] = "show\n";
 constexpr char kShownAnswer[] = "shown\n";
+constexpr char kSayTimeRequest[] = "say-time\n";
+constexpr char kSaidAnswer[] = "said\n";
+constexpr char kDeclinedAnswer[] = "declined\n";
 // A running program accepts at once: the system queues the connection. Only a
 // vanished one makes a start wait, and not for long.
 constexpr int kConnectTimeoutMs = 1000;
@@ -70,7 +75,7 @@ SingleInstance::SingleInstance(const PrivateFolder& folder)
 
 SingleInstance::~SingleInstance() = default;
 
-SingleInstance::Claim SingleInstance::claim() {
+SingleInstance::Claim SingleInstance::claim(Request request) {
     if (socketPath_.isEmpty()) return Claim::Failed;
     // The lock makes racing starts take turns between looking and listening;
     // the system lets it go when its holder dies.
@@ -82,9 +87,11 @@ SingleInstance::Claim SingleInstance::claim() {
                        .arg(lockPath());
         return Claim::Failed;
     }
-    switch (handOver()) {
-        case Answer::Shown:
+    switch (handOver(request)) {
+        case Answer::Taken:
             return Claim::HandedOver;
+        case Answer::Declined:
+            return Claim::Declined;
         case Answer::Silent:
             problem_ = {QStringLiteral("Horalo already runs here but does not answer"),
                         QStringLiteral("Хорало уже запущено, но не отвечает")};
@@ -101,16 +108,20 @@ SingleInstance::Claim SingleInstance::claim() {
     return listen() ? Claim::Running : Claim::Failed;
 }
 
-SingleInstance::Answer SingleInstance::handOver() {
+SingleInstance::Answer SingleInstance::handOver(Request request) {
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(kConnectTimeoutMs)) return Answer::None;
     if (!peerIsThisUser(socket)) return Answer::Stranger;
-    socket.write(kShowRequest);
+    const bool show = request == Request::Show;
+    socket.write(show ? kShowRequest : kSayTimeRequest);
     socket.waitForBytesWritten(kConnectTimeoutMs);
     while (!socket.canReadLine())
         if (!socket.waitForReadyRead(kAnswerTimeoutMs)) return Answer::Silent;
-    return socket.readLine() == kShownAnswer ? Answer::Shown : Answer::Silent;
+    const QByteArray answer = socket.readLine();
+    if (answer == (show ? kShownAnswer : kSaidAnswer)) return Answer::Taken;
+    if (!show && answer == kDeclinedAnswer) return Answer::Declined;
+    return Answer::Silent;
 }
 
 bool SingleInstance::listen() {
@@ -127,9 +138,14 @@ bool SingleInstance::listen() {
 void SingleInstance::readRequest() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         const auto serve = [this, socket] {
-            if (!socket->canReadLine() || socket->readLine() != kShowRequest) return;
-            socket->write(kShownAnswer);
-            emit showRequested();
+            if (!socket->canReadLine()) return;
+            const QByteArray request = socket->readLine();
+            if (request == kShowRequest) {
+                socket->write(kShownAnswer);
+                emit showRequested();
+            }
+            if (request == kSayTimeRequest)
+                socket->write(sayTime_ && sayTime_() ? kSaidAnswer : kDeclinedAnswer);
         };
         connect(socket, &QLocalSocket::readyRead, this, serve);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "ClockWatch.h"
+#include "CommandLine.h"
 #include "EndRequests.h"
 #include "Form1Instance.h"
 #include "HelpWindows.h"
@@ -17,11 +19,25 @@
 
 namespace {
 
+// The language the user chose last time, read before anything is stored.
+QString storedLanguage() {
+    return SettingsStore().GetSetting(QStringLiteral("Zef"), QStringLiteral("Options"),
+                                      QStringLiteral("Language"), QString());
+}
+
+// Without a language the clock has nothing to say the time in; no language
+// also means English.
+int cannotSayTime() {
+    std::fprintf(stderr,
+                 "horalo: Horalo cannot say the time: no language is chosen yet. Open its window "
+                 "and choose English (F5) or Russian (F6).\n");
+    return 1;
+}
+
 // A start that cannot make sure it is the only one says so and ends: two
 // clocks would speak at once, and a silent end would leave the user with none.
 int refuseToStart(const UserText& problem) {
-    const QString language = SettingsStore().GetSetting(
-        QStringLiteral("Zef"), QStringLiteral("Options"), QStringLiteral("Language"), QString());
+    const QString language = storedLanguage();
     tellUserBeforeEnd(
         UserText{QStringLiteral("Horalo does not start: it cannot make sure that it runs only "
                                 "once (%1)."),
@@ -53,18 +69,29 @@ void endProgram(const SettingsStore& settings, const UserMessages& messages) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Horalo"));
+    QApplication::setApplicationVersion(QStringLiteral(HORALO_VERSION));
     // The program lives in the notification area: its last window closing is not its end.
     QApplication::setQuitOnLastWindowClosed(false);
-    // A start while the program runs only brings the running one up, before it
-    // has said or stored anything.
+    const std::optional<SingleInstance::Request> request = readCommandLine(storedLanguage);
+    if (!request) return 1;
+    // A start while the program runs only hands its request to the running one,
+    // before it has said or stored anything.
     SingleInstance instance;
-    switch (instance.claim()) {
+    switch (instance.claim(*request)) {
         case SingleInstance::Claim::HandedOver:
             return 0;
+        case SingleInstance::Claim::Declined:
+            return cannotSayTime();
         case SingleInstance::Claim::Failed:
             return refuseToStart(*instance.problem());
         case SingleInstance::Claim::Running:
             break;
+    }
+    // Asked to say the time with no clock running, this start is the clock, whose
+    // greeting says it: only in a language chosen before, or it would say nothing.
+    if (*request == SingleInstance::Request::SayTime) {
+        const QString language = storedLanguage();
+        if (language != u"eng" && language != u"rus") return cannotSayTime();
     }
 
     SystemTime time;
@@ -92,6 +119,7 @@ int main(int argc, char** argv) {
 
     QObject::connect(&instance, &SingleInstance::showRequested,
                      [&form1] { form1().RestoreFromTray(); });
+    instance.onSayTime([&form1] { return form1().SayTimeNow(); });
 
     DesktopLinkLauncher launcher;
     ticker.start();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLayout>
 
+#include "Accessibility.h"
 #include "TimeText.h"
 #include "Twips.h"
 
@@ -83,6 +84,7 @@ void Form1::layOutPanes() {
 void Form1::layOutInterval() {
     place(Комбо1, u"Комбо1", client, twipsRect(1800, 360, 1455, 315));
     Комбо1.setEditable(true);
+    presentAsOneChoice(Комбо1);
     // Typed text is the interval text as it stands; it never joins the list.
     Комбо1.setInsertPolicy(QComboBox::NoInsert);
     // Nor is it completed to an entry: "30 Минут" must stay what was typed.

@@ -112,6 +112,9 @@ class Form1 : public QMainWindow {
     void ApplyLanguage(const QString& code);
     void ShowLogoView();
     void ShowClockView();
+    // Says the time as Say Time does, for a request from outside the window;
+    // false when no language is chosen, so there is nothing to say it in.
+    bool SayTimeNow();
     // Brings the window up from the notification area: normal, in front, shown.
     void RestoreFromTray();
     // Starts the window manager's own interactive move of `window`.

@@ -1,4 +1,3 @@
-#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "Accessibility.h"
@@ -32,12 +31,9 @@ void Form1::nameForAssistiveTechnology(const QString& code) {
     describe(Рамка1,
              {u"How often the voice says the time"_qs,
               u"Устанавливает, через какой интервал времени голос будет произносить время"_qs});
-    for (QWidget* box :
-         {static_cast<QWidget*>(&Комбо1), static_cast<QWidget*>(Комбо1.lineEdit())}) {
-        name(*box, {u"Interval"_qs, u"Интервал"_qs});
-        describe(*box, {u"Choose 15, 30 or 60 minutes from the list; typed values are not used"_qs,
-                        u"Значения не прописывать: выберите 15, 30 или 60 минут из списка"_qs});
-    }
+    name(Комбо1, {u"Interval"_qs, u"Интервал"_qs});
+    describe(Комбо1, {u"Choose 15, 30 or 60 minutes from the list; typed values are not used"_qs,
+                      u"Значения не прописывать: выберите 15, 30 или 60 минут из списка"_qs});
     // The entries stay as they are written; a screen reader says them in the interface language.
     const UserText entries[] = {{u"15 minutes"_qs, u"15 минут"_qs},
                                 {u"30 minutes"_qs, u"30 минут"_qs},

@@ -39,6 +39,12 @@ void Form1::pravila_Click() {
     if (showRules) showRules();
 }
 
+bool Form1::SayTimeNow() {
+    if (!backendFor(Param.text())) return false;
+    saytime.trigger();
+    return true;
+}
+
 void Form1::SayTime() {
     if (Param.text() == u"rus") speech_.Voice.Speak();
     if (Param.text() == u"eng") speech_.Eng.Speak();

@@ -1,5 +1,6 @@
 #include <QMenuBar>
 
+#include "Accessibility.h"
 #include "Form1.h"
 
 namespace {
@@ -20,6 +21,7 @@ void addCheckItem(QMenu& menu, QAction& item, const char* name, const QString& c
 }
 
 void addMenu(QMenuBar& bar, QMenu& menu, const char* name, const QString& caption) {
+    presentMenu(menu);
     menu.setObjectName(QString::fromLatin1(name));
     menu.setTitle(caption);
     bar.addMenu(&menu);

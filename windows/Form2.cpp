@@ -45,12 +45,14 @@ void Form2::layOut() {
     Метка3.setText(
         credits({u"Author: the Horalo team, Example City"_qs, u"Idea: the Horalo team"_qs,
                  u"Feedback: "_qs + address::webSite, address::author, u"Example City, 2000"_qs}));
+    announceText(Метка3);
     Метка3.hide();
     placeLabel(Метка2, u"Метка2", *this, QRect(120, 960, 4335, 1095), highlightText);
     Метка2.setWordWrap(true);
     Метка2.setText(credits({u"Автор: команда Horalo, город Примерный"_qs,
                             u"Идея: команда Horalo"_qs, u"Обратная связь: "_qs + address::webSite,
                             address::author, u"город Примерный, 2000 год"_qs}));
+    announceText(Метка2);
     placeLabel(Метка1, u"Метка1", *this, QRect(0, 0, 5535, 975), bgr(0x00FFFF));
     Метка1.setText(banner());
     announceAs(Метка1, {u"Horalo, beta version 2.5 of 21 June 2000"_qs,

@@ -1,6 +1,7 @@
 #include "HelpWindow.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 
 #include "Accessibility.h"
 #include "Addresses.h"
@@ -72,6 +73,16 @@ void HelpWindow::placeLink(QLabel& link, const char16_t* name, QRect designRect,
 
 void HelpWindow::announceAs(QWidget& control, const UserText& text) const {
     control.setAccessibleName(text.in(main_.Param.text()));
+}
+
+void HelpWindow::announceText(QLabel& label) {
+    static const QRegularExpression layout(u"_{3,}| {3,}|\\n"_qs);
+    QString text = label.text();
+    for (const QString& linked : {address::webSite, address::author}) text.remove(linked);
+    QStringList parts = text.split(layout, Qt::SkipEmptyParts);
+    for (QString& part : parts) part = part.simplified();
+    parts.removeAll(QString());
+    label.setAccessibleName(parts.join(u'\n'));
 }
 
 void HelpWindow::launchWeb(const QLabel& link) {

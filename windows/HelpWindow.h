@@ -29,6 +29,10 @@ class HelpWindow : public QWidget {
 
     // The name a screen reader gives `control`, in the language the window opened in.
     void announceAs(QWidget& control, const UserText& text) const;
+    // A screen reader reads the text of `label` without what is there for the
+    // eye alone: rows of underscores, the runs of blanks that lay it out, and
+    // the addresses the window's links read already.
+    static void announceText(QLabel& label);
 
     void launchWeb(const QLabel& link);
     void launchMail();

@@ -74,8 +74,10 @@ void Форма1::layOut() {
     // The texts start above the window's top edge, so their first rows are cut off.
     placeLabel(Метка1, u"Метка1", *this, QRect(120, -120, 5715, 3315), bgr(0x00FF00));
     Метка1.setText(russianRules());
+    announceText(Метка1);
     placeLabel(Метка2, u"Метка2", *this, QRect(120, -120, 5370, 3315), bgr(0x00FFFF));
     Метка2.setText(englishRules());
+    announceText(Метка2);
     placeLink(Метка3, u"Метка3", QRect(4320, 2760, 1455, 195), LinkKind::Web);
     placeLink(Метка4, u"Метка4", QRect(4200, 3000, 1680, 195), LinkKind::Mail);
     place(Комманда1, u"Комманда1", *this, QRect(120, 3360, 5775, 255));

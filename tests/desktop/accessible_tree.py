@@ -8,6 +8,7 @@ handed. Walks the splash (which must still be up), the main window, About and
 Rules, and ends with exit code 1 and one line per fault it finds.
 """
 import re
+import subprocess
 import sys
 import time
 
@@ -19,6 +20,10 @@ RUSSIAN = LANGUAGE == "rus"
 CYRILLIC = re.compile("[А-Яа-яЁё]")
 LATIN = re.compile("[A-Za-z]")
 ADDRESS = re.compile(r"^(\S+@\S+\.\w+|www\.\S+)$")
+ANY_ADDRESS = re.compile(r"\S+@\S+\.\w+|www\.[\w.]+\w")
+# Rows of underscores and runs of blanks draw or lay out; a screen reader would read them out.
+DECORATION = re.compile(r"_{3,}| {3,}")
+CHECKABLE_ROLES = {pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_RADIO_MENU_ITEM}
 # The texts the state-holding labels carry: language, view, show-logo flag.
 STATE_TEXTS = {"eng", "rus", "logo", "ani", "yes", "no", ""}
 # Containers a screen reader passes through without reading them.
@@ -67,9 +72,16 @@ def actions(node):
 
 
 def check(window, title):
-    """One window's tree: names, roles, links, and no state-holding label."""
+    """One window's tree: names, roles, links, no state-holding label, and nothing
+    read that is only there for the eye, an address read twice among it."""
     role_name = window.getRoleName()
+    addresses = []
     for node in nodes(window):
+        for text in (node.name, node.description):
+            if DECORATION.search(text):
+                faults.append(f"{title}: {node.getRoleName()} {text!r}: decoration is read")
+            if showing(node):
+                addresses += ANY_ADDRESS.findall(text)
         where = f"{title}: {node.getRoleName()} {node.name!r}"
         if node.getRole() == pyatspi.ROLE_LABEL and node.name in STATE_TEXTS:
             faults.append(f"{where}: a state-holding label is in the tree")
@@ -81,6 +93,9 @@ def check(window, title):
             faults.append(f"{where}: no name")
         if node.name and not in_language(node.name):
             faults.append(f"{where}: the name is not in the interface language")
+    twice = sorted({address for address in addresses if addresses.count(address) > 1})
+    if twice:
+        faults.append(f"{title}: addresses read twice: {twice}")
     return role_name
 
 
@@ -125,6 +140,49 @@ def name_changes(seconds):
     return heard
 
 
+def checked(node):
+    return node.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def check_items(main):
+    """The checkable menu items, Show Logo, English and Russian, in menu order."""
+    items = [n for n in nodes(main) if n.getRole() in CHECKABLE_ROLES or
+             n.getState().contains(pyatspi.STATE_CHECKABLE)]
+    if len(items) != 3:
+        sys.exit(f"FAIL: checkable menu items {[n.name for n in items]}, not Show Logo and the languages")
+    return items
+
+
+def keys_reflected(main, steps):
+    """Presses each key of `steps` in the main window and waits, a few seconds at
+    most, for the marks of the check items and the window's name it gives, each
+    change told by an event."""
+    items = check_items(main)
+    told = []
+    listener = lambda event: told.append(event.source)
+    pyatspi.Registry.registerEventListener(listener, "object:state-changed:checked")
+    window_id = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{main.name}$"],
+                               capture_output=True, text=True).stdout.split()[0]
+    for key, marks, name in steps:
+        before = [checked(item) for item in items]
+        told.clear()
+        subprocess.run(["xdotool", "windowactivate", "--sync", window_id, "key", key], check=True)
+        context = GLib.MainContext.default()
+        deadline = time.monotonic() + 5
+        while time.monotonic() < deadline and (
+                [checked(item) for item in items] != marks or main.name != name or
+                sum(before[i] != marks[i] for i in range(3)) > len(told)):
+            context.iteration(False)
+            time.sleep(0.02)
+        now = [checked(item) for item in items]
+        if now != marks or main.name != name:
+            faults.append(f"{key}: marks {now} and window {main.name!r}, not {marks} and {name!r}")
+        untold = [items[i].name for i in range(3) if before[i] != now[i] and items[i] not in told]
+        if untold:
+            faults.append(f"{key}: no event told of the new mark of {untold}")
+    pyatspi.Registry.deregisterEventListener(listener, "object:state-changed:checked")
+
+
 def press_menu_item(main, name):
     for node in nodes(main):
         # The Help menu's title is a menu item too, one that only opens its menu.
@@ -156,9 +214,25 @@ def main():
     interval = "Интервал" if RUSSIAN else "Interval"
     if [n.name for n in combo] != [interval]:
         faults.append(f"main window: the interval box is named {[n.name for n in combo]}")
+    # A screen reader reads the box's value as the text of its editor.
+    editors = [n for n in nodes(combo[0]) if n.getRole() == pyatspi.ROLE_TEXT] if combo else []
+    value = [n.queryText().getText(0, -1) for n in editors]
+    if value != ["15 минут" if RUSSIAN else "15 minutes"]:
+        faults.append(f"main window: the interval box reads {value!r}")
     heard = name_changes(3.5)
     if heard:
         faults.append(f"main window: name changes announced while nothing changed: {heard}")
+
+    # Show Logo, English, Russian: each key's choice is there at once, in the
+    # marks and the window's name; then the window is as it was.
+    own, other = ("Хорало", "Horalo") if RUSSIAN else ("Horalo", "Хорало")
+    language = [False, True] if RUSSIAN else [True, False]
+    keys_reflected(main_window, [
+        ("F5" if RUSSIAN else "F6", [True] + language[::-1], other),
+        ("ctrl+l", [False] + language[::-1], other),
+        ("F6" if RUSSIAN else "F5", [False] + language, own),
+        ("ctrl+l", [True] + language, own),
+    ])
 
     press_menu_item(main_window, "О программе" if RUSSIAN else "About program")
     about_name = "О программе Хорало" if RUSSIAN else "About Horalo"

@@ -29,3 +29,23 @@ close_about() {
     done
     return 1
 }
+
+# The sink's monitor, recorded from now on into $work/heard.raw.
+HEARD_RATE=22050
+record() {
+    parecord --device=horalo_sink.monitor --raw --format=s16le --rate=$HEARD_RATE --channels=1 \
+        "$work/heard.raw" &
+    RECORDER_PID=$!
+    wait_until 10 test -s "$work/heard.raw" || fail "the monitor is not recorded"
+}
+recorded_bytes() { stat -c %s "$work/heard.raw"; }
+recorded_past() { (($(recorded_bytes) >= $1)); }
+# Stops the recording once it runs a second past now, so that the last sound
+# played is in it.
+stop_recording() {
+    wait_until 10 recorded_past $(($(recorded_bytes) + 2 * HEARD_RATE)) ||
+        fail "the recording stalled"
+    kill -INT "$RECORDER_PID"
+    wait "$RECORDER_PID" 2>/dev/null || true
+    RECORDER_PID=
+}

@@ -19,7 +19,6 @@ copy_program "$1" "$2"
 export XDG_CONFIG_HOME="$work/config"
 settings="$XDG_CONFIG_HOME/Zef.ini"
 mkdir -p "$XDG_CONFIG_HOME"
-rate=22050
 
 exit_hook() {
     [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
@@ -72,28 +71,11 @@ show_main() {
     MAIN=$(main_window "Horalo")
 }
 median() { sort -n | sed -n 2p; }  # of three
-# The sink's monitor, recorded from now on into $work/heard.raw.
-record() {
-    parecord --device=horalo_sink.monitor --raw --format=s16le --rate=$rate --channels=1 \
-        "$work/heard.raw" &
-    RECORDER_PID=$!
-    wait_until 10 test -s "$work/heard.raw" || fail "the monitor is not recorded"
-}
-recorded_bytes() { stat -c %s "$work/heard.raw"; }
-recorded_past() { (($(recorded_bytes) >= $1)); }
-# Stops the recording once it runs a second past now, so that the last sound
-# played is in it.
-stop_recording() {
-    wait_until 10 recorded_past $(($(recorded_bytes) + 2 * rate)) || fail "the recording stalled"
-    kill -INT "$RECORDER_PID"
-    wait "$RECORDER_PID" 2>/dev/null || true
-    RECORDER_PID=
-}
 # The ended program's last words against its greeting, in the same minute and
 # so the same words: `phrases` of them, each whole.
 heard_whole() {  # phrases
     local counts greeting last
-    counts=$("$bursts" "$work/heard.raw" $rate)
+    counts=$("$bursts" "$work/heard.raw" $HEARD_RATE)
     [ "$(echo "$counts" | wc -l)" = 2 ] || fail "not a greeting and the last words: $counts"
     greeting=$(echo "$counts" | head -1)
     last=$(echo "$counts" | tail -1)

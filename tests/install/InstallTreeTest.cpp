@@ -66,6 +66,10 @@ TEST_F(Installed, DesktopEntriesAndMetainfoValidateAndNameWhatIsInstalled) {
         const QString text = textOf(tree->path(entry));
         EXPECT_TRUE(text.contains("\nExec=horalo\n")) << entry;
         EXPECT_TRUE(text.contains("\nIcon=horalo\n")) << entry;
+        // Docks, launchers and menus offer what the command line does.
+        EXPECT_TRUE(text.contains("\nActions=say-time;show;\n")) << entry;
+        EXPECT_TRUE(text.contains("\nExec=horalo --say-time\n")) << entry;
+        EXPECT_TRUE(text.contains("\nExec=horalo --show\n")) << entry;
     }
     const QString metainfo = tree->path("/usr/share/metainfo/org.horalo.horalo.metainfo.xml");
     const CommandResult check = runCommand("appstreamcli", {"validate", "--no-net", metainfo});

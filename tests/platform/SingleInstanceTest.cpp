@@ -23,6 +23,7 @@
 namespace {
 
 using Claim = SingleInstance::Claim;
+using Request = SingleInstance::Request;
 
 // Runs `claim` on its own thread while this one serves the test's sockets.
 template <typename F>
@@ -46,6 +47,32 @@ TEST(SingleInstance, ALaterClaimHandsOverToTheRunningOneOfItsSession) {
     SingleInstance otherSession(dir.path(), "another session");
     EXPECT_EQ(otherSession.claim(), Claim::Running);
     EXPECT_EQ(shown.count(), 1);
+}
+
+// A start asked to have the time said hands that over instead of showing the
+// window, and learns whether the running program could say it.
+TEST(SingleInstance, ASayTimeRequestIsAnsweredByWhatTheRunningOneCouldDo) {
+    QTemporaryDir dir;
+    SingleInstance running(dir.path(), "session");
+    ASSERT_EQ(running.claim(), Claim::Running);
+    QSignalSpy shown(&running, &SingleInstance::showRequested);
+    const auto askToSayTime = [&] {
+        return whileServing(
+            [&] { return SingleInstance(dir.path(), "session").claim(Request::SayTime); });
+    };
+
+    EXPECT_EQ(askToSayTime(), Claim::Declined);  // nothing to say it with yet
+    int said = 0;
+    bool canSay = false;
+    running.onSayTime([&] {
+        ++said;
+        return canSay;
+    });
+    EXPECT_EQ(askToSayTime(), Claim::Declined);
+    canSay = true;
+    EXPECT_EQ(askToSayTime(), Claim::HandedOver);
+    EXPECT_EQ(said, 2);
+    EXPECT_EQ(shown.count(), 0);
 }
 
 // Two starts at once: while one is between looking for a running program and
