@@ -114,10 +114,19 @@ ends_after_its_last_words() {
     wait_until 15 program_ended || fail "the program did not end"
     local took=$(($(now_ms) - from))
     ((took < 9000)) || fail "the program ended $took ms after the end began"
-    wait "$PROGRAM_PID" 2>/dev/null || true
+    local code=0
+    wait "$PROGRAM_PID" 2>/dev/null || code=$?
+    [ "$code" = 0 ] || fail "the program ended with status $code"
     silent || fail "the sound still played after the program had ended"
 }
 
+# Logout: SIGTERM, and at once SIGHUP and SIGINT, before the program can have
+# taken up the first.
+logged_out() {
+    kill -TERM "$PROGRAM_PID"
+    kill -HUP "$PROGRAM_PID"
+    kill -INT "$PROGRAM_PID"
+}
 # SIGTERM, then SIGINT and SIGHUP the moment the sound server opens the
 # farewell's stream, as early as the farewell can be cut short.
 asked_to_end_again_and_again() {
@@ -193,4 +202,15 @@ wait_until 10 icon_docked || fail "the icon was not docked"
 ends_after_its_last_words asked_to_end_again_and_again
 stop_recording
 heard_whole 1
+
+echo "logout: SIGTERM and at once SIGHUP and SIGINT: the farewell is heard whole, the choices stored"
+printf '[Options]\nLanguage=eng\nlogo=no\n' >"$settings"
+record
+start_program_at_13_14
+greeting_heard
+wait_until 10 icon_docked || fail "the icon was not docked"
+ends_after_its_last_words logged_out
+stop_recording
+heard_whole 1
+grep -qx 'Picture=' "$settings" || fail "the choices were not stored: $(cat "$settings")"
 echo "1 passed, 0 failed"
