@@ -124,8 +124,7 @@ if [ "$(id -u)" = 0 ]; then
     mkdir -m 1777 "$shared"
     chmod 711 "$work"
     cp "$squatter" "$shared/squatter"
-    key=$(printf '%s\n%s\n%s\n%s' "${QT_QPA_PLATFORM:-}" "${WAYLAND_DISPLAY:-}" "$DISPLAY" \
-        "$XDG_CONFIG_HOME" | sha256sum | cut -c1-16)
+    key=$(printf 'xcb\n%s\n%s' "$DISPLAY" "$(realpath "$XDG_CONFIG_HOME")" | sha256sum | cut -c1-16)
     runuser -u "$intruder" -- "$shared/squatter" "$shared/horalo-$key.socket" \
         "$shared/calls" >"$work/squatter.out" 2>&1 &
     SQUATTER_PID=$!
