@@ -95,18 +95,6 @@ hand_over_twice
 ends_on_term 0
 
 
-# A message of the program's on the screen, found among its windows by title;
-# Return reads it.
-message_box() {
-    local id
-    for id in $(xdotool search --class horalo 2>/dev/null); do
-        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Horalo ] && is_mapped "$id"; then
-            echo "$id"
-            return
-        fi
-    done
-}
-message_up() { [ -n "$(message_box)" ]; }
 read_message() {
     wait_until 10 message_up || fail "no message on the screen"
     xdotool windowactivate --sync "$(message_box)" key Return
