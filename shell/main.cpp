@@ -6,6 +6,7 @@
 #include "HelpWindows.h"
 #include "LinkLauncher.h"
 #include "SecondTicker.h"
+#include "SessionBus.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "SpeechBackend.h"
@@ -51,6 +52,7 @@ void endProgram(const SettingsStore& settings, const UserMessages& messages) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    useNoSessionBusUnlessOffered();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Horalo"));
     // The program lives in the notification area: its last window closing is not its end.

@@ -137,6 +137,20 @@ ends_on_term 0
 [ -L "$work/linked/Zef.ini" ] || fail "the link was replaced"
 grep -qx 'Picture=logo' "$work/dotfiles/Zef.ini" || fail "not stored: $(cat "$work/dotfiles/Zef.ini")"
 
+echo "no session bus: no bus is launched and no process is left behind"
+store eng
+rm -f "$HORALO_SPEECH_LOG"
+# What the program starts carries the mark in its environment.
+start_program env -u DBUS_SESSION_BUS_ADDRESS HORALO_TEST_RUN="$work"
+wait_until 20 said_reaches 1 || fail "no greeting"
+wait_until 20 icon_docked || fail "the icon was not docked"
+ends_on_term 0
+left=$(grep -lzx "HORALO_TEST_RUN=$work" /proc/[0-9]*/environ 2>/dev/null || true)
+[ -z "$left" ] || fail "left running: $left"
+[ ! -e "$HOME/.dbus" ] || fail "~/.dbus was made"
+bus=$(xprop -root _DBUS_SESSION_BUS_ADDRESS 2>&1 || true)
+[[ $bus == *'not found'* || $bus == *'no such atom'* ]] || fail "a bus was launched for the display: $bus"
+
 if [ "$(id -u)" = 0 ]; then
     intruder=horalo-intruder
     id "$intruder" >/dev/null 2>&1 ||
