@@ -23,10 +23,13 @@ constexpr std::array kEndSignals{SIGTERM, SIGHUP, SIGINT};
 // ignored, as nohup does with SIGHUP.
 std::array<bool, kEndSignals.size()> handled{};
 volatile sig_atomic_t requested = 0;
-// The exit step asks for the farewell well within this; the farewell then
-// plays while the program ends, when the destructor lets requests go for good.
+// Counted from the first request: the program's thread takes it up and asks
+// for the farewell well within this; the farewell then plays while the program
+// ends, when the destructor lets requests go for good. A desktop sends its
+// requests together (logind: SIGTERM, then SIGHUP at once), before the thread
+// can have taken up the first.
 constexpr std::int64_t kEndingGraceMs = 5000;
-// Until this moment (monotonic milliseconds) the program is ending in good order.
+// Until this moment (monotonic milliseconds) further requests are let go.
 std::atomic<std::int64_t> endingUntilMs{0};
 static_assert(std::atomic<std::int64_t>::is_always_lock_free, "read by a signal handler");
 
@@ -38,14 +41,17 @@ std::int64_t monotonicMs() {
 
 void onSignal(int signal) {
     const int savedErrno = errno;
+    const std::int64_t now = monotonicMs();
     if (!requested) {
         requested = 1;
+        endingUntilMs = now + kEndingGraceMs;
         const char byte = 1;
         [[maybe_unused]] const auto written = ::write(wakePipe[1], &byte, 1);
-    } else if (monotonicMs() >= endingUntilMs.load()) {
-        // The program's thread has not ended the program (it may be held up in
-        // a call that does not return): a second request ends it at once, the
-        // system's own way. The signal is blocked until this handler returns.
+    } else if (now >= endingUntilMs.load()) {
+        // The program has not ended in all that time (its thread may be held
+        // up in a call that does not return): a further request ends it at
+        // once, the system's own way. The end signals are blocked until this
+        // handler returns.
         struct sigaction byDefault {};
         byDefault.sa_handler = SIG_DFL;
         sigemptyset(&byDefault.sa_mask);
@@ -62,11 +68,13 @@ bool startedIgnored(int signal) {
 }
 
 // Calls interrupted by a signal go on where they were: the thread they hold
-// up is not the one that ends the program.
+// up is not the one that ends the program. One end signal waits while the
+// handler runs for another, so the first request is wholly noted first.
 void setHandler(int signal, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
+    for (const int end : kEndSignals) sigaddset(&action.sa_mask, end);
     action.sa_flags = SA_RESTART;
     sigaction(signal, &action, nullptr);
 }
@@ -80,7 +88,6 @@ EndRequests::EndRequests(std::function<void()> onRequest) : onRequest_(std::move
         char bytes[16];
         while (::read(wakePipe[0], bytes, sizeof bytes) > 0) {
         }
-        endingUntilMs = monotonicMs() + kEndingGraceMs;
         onRequest_();
     });
     requested = 0;

@@ -7,11 +7,10 @@
 // Turns the requests to end that a desktop sends a running program (SIGTERM at
 // logout or shutdown, SIGHUP when its terminal goes, SIGINT for Ctrl+C) into one
 // call on the program's own thread, where it can end in good order. A signal
-// the program was started with ignored stays ignored. Once the program's thread
-// has taken a request up, it ends in good order and says its farewell: further
-// requests are let go, so that they do not cut the farewell short. A second
-// request that the thread has not taken up the first, or that comes when it
-// has been held up for seconds in ending, ends the program at once.
+// the program was started with ignored stays ignored. The program then ends in
+// good order and says its farewell: further requests within seconds of the
+// first are let go, so that they do not cut the farewell short. A request that
+// comes later, when the program is still held up, ends it at once.
 class EndRequests {
   public:
     explicit EndRequests(std::function<void()> onRequest);

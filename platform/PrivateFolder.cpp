@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "SafePath.h"
+
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +45,9 @@ std::optional<UserText> privateFolderProblem(const QString& path) {
                              UserText{QStringLiteral("others may use it (mode %1)"),
                                       QStringLiteral("ею могут пользоваться другие (права %1)")}
                                  .arg(QString::number(info.st_mode & 0777, 8)));
+    // Nor may another account move it, or a folder on the way, aside.
+    if (std::optional<UserText> problem = othersCanChangeProblem(path))
+        return folderProblem(path, *problem);
     return std::nullopt;
 }
 
@@ -57,6 +62,9 @@ PrivateFolder privateRuntimeFolder() {
                      QStringLiteral("не известна ни папка времени выполнения, ни домашняя папка")}};
     QDir().mkpath(cache);
     const QString own = QDir(cache).filePath(QStringLiteral("horalo-runtime"));
+    // Nothing is made in a folder of another account's.
+    if (std::optional<UserText> problem = othersCanChangeProblem(own))
+        return {{}, folderProblem(own, *problem)};
     ::mkdir(QFile::encodeName(own).constData(), 0700);
     if (std::optional<UserText> problem = privateFolderProblem(own)) return {{}, problem};
     return {own, {}};

@@ -6,7 +6,8 @@
 #include "UserText.h"
 
 // A folder that only this user can reach: owned by the user, a real folder and
-// not a link to one, closed to everyone else. What the program puts there
+// not a link to one, closed to everyone else, on a way from "/" that no other
+// account can change (see SafePath.h). What the program puts there
 // (its single-instance socket and lock) no other account can take, replace or
 // listen on.
 //

@@ -15,6 +15,7 @@
 
 #include "FileLimits.h"
 #include "OwnerlessLock.h"
+#include "SafePath.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -159,13 +160,17 @@ bool replaceFile(const QString& from, const QString& to) {
 
 // A save is drafted in a folder of its own beside the file; one that was
 // killed leaves its folder behind. Only called under the file's lock, so no
-// other save is drafting meanwhile.
+// other save is drafting meanwhile. Only the user's own real folders are
+// removed, never through a link.
 void removeLeftoverDrafts(const QDir& folder, const QString& draftPattern) {
     const QString pattern =
         QString(draftPattern).replace(QStringLiteral("XXXXXX"), QStringLiteral("??????"));
-    for (const QString& name :
-         folder.entryList({pattern}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
-        QDir(folder.filePath(name)).removeRecursively();
+    for (const QFileInfo& draft : folder.entryInfoList(
+             {pattern}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+#ifdef Q_OS_UNIX
+        if (draft.ownerId() == ::geteuid())
+#endif
+            QDir(draft.filePath()).removeRecursively();
 }
 
 // Whether the file at `path` holds exactly `expected`. It is read from a copy:
@@ -321,6 +326,14 @@ bool SettingsStore::save(const QString& application, const UnsavedValues& values
         *reason = writeFailureReason(file);
         return false;
     }
+    // As ssh does with a loose ~/.ssh: another account could have put links
+    // where the save writes and removes, beside the file and beside what it
+    // links to.
+    for (const QString& place : {QFileInfo(file).absolutePath(), file})
+        if (std::optional<UserText> unsafe = othersCanChangeProblem(place)) {
+            *reason = *unsafe;
+            return false;
+        }
     if (std::optional<UserText> blocked = blockedReason(file)) {
         *reason = *blocked;
         return false;
@@ -347,7 +360,10 @@ bool SettingsStore::save(const QString& application, const UnsavedValues& values
 // in its place, so the file is either the old one or the whole new one. Qt 6.4
 // misses a write error met while flushing a file and calls a file cut short
 // by a full disk written, hence the check.
-bool SettingsStore::replaceWhole(const QString& file, const UnsavedValues& values) const {
+bool SettingsStore::replaceWhole(const QString& name, const UnsavedValues& values) const {
+    // A link the user made (as dotfile managers do) stays: its file is replaced.
+    const QString linked = QFileInfo(name).canonicalFilePath();
+    const QString file = linked.isEmpty() ? name : linked;
     const QFileInfo info(file);
     const QDir folder = info.absoluteDir();
     const QString draftPattern = u'.' + info.fileName() + QStringLiteral("-XXXXXX");

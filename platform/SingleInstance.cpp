@@ -2,6 +2,8 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -30,12 +32,41 @@ constexpr int kConnectTimeoutMs = 1000;
 constexpr int kAnswerTimeoutMs = 10000;
 constexpr int kLockTimeoutMs = 10000;
 
+// The X display that DISPLAY names, spelt one way: this machine's own socket
+// ("unix:0" or ":0") without a host, and no screen (":0.1" is on the same
+// desktop as ":0").
+QString xDisplay(const QString& display) {
+    const qsizetype colon = display.lastIndexOf(u':');
+    if (colon < 0) return display;
+    const QString host = display.left(colon);
+    const QString number = display.mid(colon + 1);
+    return (host == u"unix" ? QString() : host) + u':' + number.left(number.indexOf(u'.'));
+}
+
+// The Wayland compositor's socket as a whole path: WAYLAND_DISPLAY names it in
+// the runtime folder unless it is a path, and is wayland-0 when unset.
+QString waylandSocket() {
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    return QDir::cleanPath(QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).filePath(name));
+}
+
+// The desktop this start shows on, by the platform Qt runs on (whatever the
+// environment asked for) and that platform's display, and the user's settings
+// folder: however they are spelt, one desktop and one user give one key.
 QString sessionKey() {
-    const QString settings =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QStringList{qEnvironmentVariable("QT_QPA_PLATFORM"),
-                       qEnvironmentVariable("WAYLAND_DISPLAY"), qEnvironmentVariable("DISPLAY"),
-                       settings}
+    QString platform = QGuiApplication::platformName();
+    QString display;
+    if (platform == u"xcb") {
+        display = xDisplay(qEnvironmentVariable("DISPLAY"));
+    } else if (platform.startsWith(u"wayland")) {
+        platform = QStringLiteral("wayland");
+        display = waylandSocket();
+    }
+    const QFileInfo settings(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    const QString canonical = settings.canonicalFilePath();
+    return QStringList{platform, display,
+                       canonical.isEmpty() ? QDir::cleanPath(settings.filePath()) : canonical}
         .join(u'\n');
 }
 

@@ -8,6 +8,7 @@
 #include "HelpWindows.h"
 #include "LinkLauncher.h"
 #include "SecondTicker.h"
+#include "SessionBus.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "SpeechBackend.h"
@@ -67,6 +68,7 @@ void endProgram(const SettingsStore& settings, const UserMessages& messages) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    useNoSessionBusUnlessOffered();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Horalo"));
     QApplication::setApplicationVersion(QStringLiteral(HORALO_VERSION));

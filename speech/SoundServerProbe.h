@@ -11,9 +11,9 @@ enum class SoundServer {
 };
 
 // Connects to the sound server the environment names (PULSE_SERVER or the
-// user's default) and waits at most `timeout` for it to answer. The sound
-// library below waits for a server without limit, so a hung server would hang
-// the caller; this look comes first.
+// user's default) and waits at most `timeout` for it to answer. espeak-ng and
+// pcaudiolib wait for a server without limit, so a hung server would hang the
+// caller; this look comes first.
 SoundServer probeSoundServer(std::chrono::milliseconds timeout);
 
 }  // namespace horalo::speech

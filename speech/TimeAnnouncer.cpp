@@ -34,9 +34,10 @@ SpeakStatus makeWords(const SpeechEngine& engine, const std::string& phrase,
 }
 
 // What can fail at once is done here: the sound server is looked at first
-// (opening a stream on it, and espeak-ng's start, wait for it without a time
-// limit), the engine readied, the device opened and the time read and put
-// into words. Making the sound and playing it is left to the player's thread.
+// (espeak-ng's start, and plain ALSA through pcaudiolib, would wait for it
+// without a time limit; our own stream opens under a deadline), the engine
+// readied, the device opened and the time read and put into words. Making the
+// sound and playing it is left to the player's thread.
 SpeakStatus announce(const Language& language) {
     const SoundServer server = probeSoundServer(kSoundServerTimeout);
     if (server == SoundServer::Unresponsive) return SpeakStatus::NoSoundDevice;

@@ -94,6 +94,26 @@ hand_over_twice
 [ "$(said_count)" = 1 ] || fail "the hang-up ran the exit step"
 ends_on_term 0
 
+
+read_message() {
+    wait_until 10 message_up || fail "no message on the screen"
+    xdotool windowactivate --sync "$(message_box)" key Return
+}
+# ends_after_message CODE: SIGTERM, the message at the end read, exit code CODE.
+ends_after_message() {
+    kill -TERM "$PROGRAM_PID"
+    wait_until 15 told "$2" || fail "the exit did not tell: $(cat "$work/horalo.log")"
+    wait_until 10 message_up || fail "no message on the screen at exit"
+    ! program_ended || fail "the program ended before the message was read"
+    read_message
+    wait_until 10 program_ended || fail "the program did not end once the message was read"
+    local code=0
+    wait "$PROGRAM_PID" || code=$?
+    [ "$code" = "$1" ] || fail "the program ended with $code, not $1"
+}
+# A folder's every name, kind, mode and content, to compare.
+fingerprint() { (cd "$1" && find . -printf '%p %y %m %s %l\n' | sort && find . -type f -exec cat {} +); }
+
 echo "no room on the disk for the settings at exit: the old file stays, the exit tells and waits"
 store rus  # the message's title, Horalo, is then not the main window's
 printf '[Notes]\nkeep=%s\n' "$(printf '%6000s' | tr ' ' x)" >>"$settings"
@@ -101,31 +121,88 @@ cp "$settings" "$work/settings.before"
 # A write past the limit fails with EFBIG instead of ending the program.
 start_program bash -c 'trap "" XFSZ; exec prlimit --fsize=4000 "$@"' limited
 wait_until 20 icon_docked || fail "the program did not come up"
-kill -TERM "$PROGRAM_PID"
-message_up() { local id; id=$(window_named horalo Horalo); [ -n "$id" ] && is_mapped "$id"; }
-wait_until 15 told "выбор этого сеанса не сохранён" ||
-    fail "the exit did not tell: $(cat "$work/horalo.log")"
-wait_until 10 message_up || fail "no message on the screen at exit"
-! program_ended || fail "the program ended before the message was read"
+ends_after_message 1 "выбор этого сеанса не сохранён"
 cmp -s "$settings" "$work/settings.before" || fail "the settings file changed: $(cat "$settings")"
-xdotool windowactivate --sync "$(window_named horalo Horalo)" key Return
-wait_until 10 program_ended || fail "the program did not end once the message was read"
-code=0
-wait "$PROGRAM_PID" || code=$?
-[ "$code" = 1 ] || fail "a failed save at exit ended with code $code"
 compgen -G "$XDG_CONFIG_HOME/.Zef.ini-*" >/dev/null && fail "a draft was left behind"
 
+echo "settings through a link the user made in a folder of their own: read and stored"
+mkdir -m 700 "$work/dotfiles" "$work/linked"
+store eng
+mv "$settings" "$work/dotfiles/Zef.ini"
+ln -s "$work/dotfiles/Zef.ini" "$work/linked/Zef.ini"
+rm -f "$HORALO_SPEECH_LOG"
+start_program env XDG_CONFIG_HOME="$work/linked"
+wait_until 20 said_reaches 1 || fail "the settings were not read through the link"
+ends_on_term 0
+[ -L "$work/linked/Zef.ini" ] || fail "the link was replaced"
+grep -qx 'Picture=logo' "$work/dotfiles/Zef.ini" || fail "not stored: $(cat "$work/dotfiles/Zef.ini")"
+
+echo "no session bus: no bus is launched and no process is left behind"
+store eng
+rm -f "$HORALO_SPEECH_LOG"
+# What the program starts carries the mark in its environment.
+start_program env -u DBUS_SESSION_BUS_ADDRESS HORALO_TEST_RUN="$work"
+wait_until 20 said_reaches 1 || fail "no greeting"
+wait_until 20 icon_docked || fail "the icon was not docked"
+ends_on_term 0
+left=$(grep -lzx "HORALO_TEST_RUN=$work" /proc/[0-9]*/environ 2>/dev/null || true)
+[ -z "$left" ] || fail "left running: $left"
+[ ! -e "$HOME/.dbus" ] || fail "~/.dbus was made"
+bus=$(xprop -root _DBUS_SESSION_BUS_ADDRESS 2>&1 || true)
+[[ $bus == *'not found'* || $bus == *'no such atom'* ]] || fail "a bus was launched for the display: $bus"
+
 if [ "$(id -u)" = 0 ]; then
-    echo "another account squats on the socket's name in a shared runtime folder: no hijack"
     intruder=horalo-intruder
     id "$intruder" >/dev/null 2>&1 ||
         useradd --system --no-create-home --shell /usr/sbin/nologin "$intruder"
+    chmod 711 "$work"
+    as_intruder() { runuser -u "$intruder" -- "$@"; }
+
+    echo "a settings folder another account may write in: it plants links, nothing is deleted or exposed"
+    private="$work/private"
+    mkdir -m 700 "$private" "$private/notes"
+    echo "the user's secret" >"$private/secret"
+    echo "kept" >"$private/notes/kept"
+    before=$(fingerprint "$private")
+    loose="$work/loose"
+    mkdir -m 777 "$loose"
+    as_intruder ln -s "$private" "$loose/.Zef.ini-AAAAAA"
+    as_intruder ln -s "$private/secret" "$loose/Zef.ini"
+    start_program env XDG_CONFIG_HOME="$loose"
+    wait_until 20 told "other accounts may write in the folder \"$loose\" (mode 777); \"chmod go-w $loose\"" ||
+        fail "the refusal was not told: $(cat "$work/horalo.log")"
+    read_message
+    ends_after_message 1 "the choices of this run are not stored"
+    [ "$(grep -c "chmod go-w" "$work/horalo.log")" = 2 ] ||
+        fail "the refusal was told more than at the first save and the end: $(cat "$work/horalo.log")"
+    [ "$(fingerprint "$private")" = "$before" ] || fail "the private folder changed"
+    [ "$(find "$loose" -mindepth 1 -not -type l | wc -l)" = 0 ] ||
+        fail "something was written in the loose folder: $(ls -la "$loose")"
+    [ "$(readlink "$loose/Zef.ini")" = "$private/secret" ] || fail "the planted link was replaced"
+
+    echo "the cache folder is a link into another account's folder: the start says why"
+    mkdir -m 1777 "$work/public"
+    as_intruder mkdir "$work/public/cache"
+    mkdir -m 700 "$work/victim"
+    ln -s "$work/public/cache" "$work/victim/.cache"
+    : >"$work/horalo.log"
+    code=0
+    env -u XDG_RUNTIME_DIR HOME="$work/victim" "$work/horalo" >>"$work/horalo.log" 2>&1 &
+    PROGRAM_PID=$!
+    wait_until 20 told "\"$work/public/cache\" belongs to another account (user $(id -u "$intruder"))" ||
+        fail "the start did not say why: $(cat "$work/horalo.log")"
+    read_message
+    wait_until 10 program_ended || fail "the refused start did not end"
+    wait "$PROGRAM_PID" || code=$?
+    [ "$code" = 1 ] || fail "the refused start ended with $code"
+    [ -z "$(ls -A "$work/public/cache")" ] || fail "the start wrote in the other account's folder"
+    rm -rf "$work/victim" "$work/public" "$loose"
+
+    echo "another account squats on the socket's name in a shared runtime folder: no hijack"
     shared="$work/shared"
     mkdir -m 1777 "$shared"
-    chmod 711 "$work"
     cp "$squatter" "$shared/squatter"
-    key=$(printf '%s\n%s\n%s\n%s' "${QT_QPA_PLATFORM:-}" "${WAYLAND_DISPLAY:-}" "$DISPLAY" \
-        "$XDG_CONFIG_HOME" | sha256sum | cut -c1-16)
+    key=$(printf 'xcb\n%s\n%s' "$DISPLAY" "$(realpath "$XDG_CONFIG_HOME")" | sha256sum | cut -c1-16)
     runuser -u "$intruder" -- "$shared/squatter" "$shared/horalo-$key.socket" \
         "$shared/calls" >"$work/squatter.out" 2>&1 &
     SQUATTER_PID=$!
@@ -145,7 +222,7 @@ if [ "$(id -u)" = 0 ]; then
     ends_on_term 0
     kill "$SQUATTER_PID"
 else
-    echo "SKIP: another account squatting on the socket's name needs root to create the account; the rest ran"
+    echo "SKIP: another account planting links in the settings folder, owning the cache folder or squatting on the socket's name needs root to create the account; the rest ran"
 fi
 
 # freeze_over FROM UNTIL: the process stopped from FROM to UNTIL of the faked

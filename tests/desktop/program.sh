@@ -9,6 +9,19 @@ main_is_mapped() {
     id=$(main_window "$1")
     [ -n "$id" ] && is_mapped "$id"
 }
+# A message of the program's on the screen: a window titled Horalo, as the
+# main window is in English and the icon too, that the window manager shows.
+message_box() {
+    local id
+    for id in $(xdotool search --class horalo 2>/dev/null); do
+        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Horalo ] && is_mapped "$id" &&
+            xprop -id "$id" WM_STATE 2>/dev/null | grep -q 'window state: Normal'; then
+            echo "$id"
+            return
+        fi
+    done
+}
+message_up() { [ -n "$(message_box)" ]; }
 icon_docked() { [ -n "$(docked_icon horalo)" ]; }
 click_icon() { xdotool mousemove --window "$(docked_icon horalo)" 8 8 click "$1"; }
 # Clicks the icon with BUTTON until the main window titled TITLE is mapped: on

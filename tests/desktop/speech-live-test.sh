@@ -23,6 +23,7 @@ mkdir -p "$XDG_CONFIG_HOME"
 exit_hook() {
     [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
     [ -z "${RECORDER_PID:-}" ] || kill "$RECORDER_PID" 2>/dev/null || true
+    [ -z "${PROXY_PID:-}" ] || kill "$PROXY_PID" 2>/dev/null || true
     stop_sound_server
     rm -rf "$work"
 }
@@ -96,10 +97,19 @@ ends_after_its_last_words() {
     wait_until 15 program_ended || fail "the program did not end"
     local took=$(($(now_ms) - from))
     ((took < 9000)) || fail "the program ended $took ms after the end began"
-    wait "$PROGRAM_PID" 2>/dev/null || true
+    local code=0
+    wait "$PROGRAM_PID" 2>/dev/null || code=$?
+    [ "$code" = 0 ] || fail "the program ended with status $code"
     silent || fail "the sound still played after the program had ended"
 }
 
+# Logout: SIGTERM, and at once SIGHUP and SIGINT, before the program can have
+# taken up the first.
+logged_out() {
+    kill -TERM "$PROGRAM_PID"
+    kill -HUP "$PROGRAM_PID"
+    kill -INT "$PROGRAM_PID"
+}
 # SIGTERM, then SIGINT and SIGHUP the moment the sound server opens the
 # farewell's stream, as early as the farewell can be cut short.
 asked_to_end_again_and_again() {
@@ -175,4 +185,57 @@ wait_until 10 icon_docked || fail "the icon was not docked"
 ends_after_its_last_words asked_to_end_again_and_again
 stop_recording
 heard_whole 1
+
+echo "logout: SIGTERM and at once SIGHUP and SIGINT: the farewell is heard whole, the choices stored"
+printf '[Options]\nLanguage=eng\nlogo=no\n' >"$settings"
+record
+start_program_at_13_14
+greeting_heard
+wait_until 10 icon_docked || fail "the icon was not docked"
+ends_after_its_last_words logged_out
+stop_recording
+heard_whole 1
+grep -qx 'Picture=' "$settings" || fail "the choices were not stored: $(cat "$settings")"
+
+echo "a sound server that stalls after its first answer: the start, Say Time and the end keep their bounds"
+python3 "$here/stalling-proxy.py" "$SESSION_DIR/stalling" "${PULSE_SERVER#unix:}" >"$work/proxy.out" 2>&1 &
+PROXY_PID=$!
+wait_until 10 grep -q listening "$work/proxy.out" || fail "the stalling server did not listen"
+real_server=$PULSE_SERVER
+# The proxy passes bytes on, not the shared memory that a local client is offered.
+printf 'enable-shm = no\nenable-memfd = no\n' >"$SESSION_DIR/client.conf"
+export PULSE_SERVER="unix:$SESSION_DIR/stalling" PULSE_CLIENTCONFIG="$SESSION_DIR/client.conf"
+store_english yes
+start_program
+splash=$("$timing" painted "Форма2" "$STARTED_US" 10000) || fail "the splash was not drawn"
+wait_until 10 icon_docked || fail "the icon was not docked"
+docked=$(($(now_ms) - STARTED_US / 1000))
+echo "splash drawn $splash ms, icon docked $docked ms after exec"
+((docked < 5000)) || fail "the icon docked $docked ms after exec"
+# The greeting's failure is told in a window titled as the main one: read first.
+wait_until 10 message_up || fail "the greeting's failure was not told"
+xdotool windowactivate --sync "$(message_box)" key Return
+message_gone() { ! message_up; }
+wait_until 10 message_gone || fail "the message stayed: $(xwininfo -id "$(message_box)" | head -12)"
+show_main
+# Say Time has called the library once the server sees a connection; a second
+# start is handed over once the program's thread is free again.
+connections() { grep -c connection "$work/proxy.out" || true; }
+before=$(connections)
+connected_again() { (($(connections) > before)); }
+xdotool windowactivate --sync "$MAIN" key ctrl+s
+wait_until 10 connected_again || fail "Say Time did not reach the sound server"
+from=$(now_ms)
+"$work/horalo" >>"$work/second.log" 2>&1 || fail "a second start was not handed over"
+took=$(($(now_ms) - from))
+echo "Say Time's call to the server, then a second start handed over, after $took ms"
+((took < 4000)) || fail "the program's thread was held $took ms"
+from=$(now_ms)
+kill -TERM "$PROGRAM_PID"
+wait_until 10 program_ended || fail "SIGTERM did not end the program"
+took=$(($(now_ms) - from))
+echo "ended $took ms after SIGTERM"
+((took < 4000)) || fail "the end took $took ms"
+export PULSE_SERVER=$real_server
+unset PULSE_CLIENTCONFIG
 echo "1 passed, 0 failed"
