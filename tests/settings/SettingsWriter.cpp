@@ -1,5 +1,6 @@
-// Saves the interval over and over until it is killed. Prints one line after
-// the first save so that its owner knows the loop is running.
+// Saves one key over and over until it is killed, and ends at once with the
+// message on the first failure. Prints "saving" as it starts and "saved" once
+// the first save is done.
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
@@ -9,8 +10,8 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: settings_writer FOLDER\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: settings_writer FOLDER KEY\n");
         return 2;
     }
     SettingsStore store(QString::fromLocal8Bit(argv[1]));
@@ -19,10 +20,12 @@ int main(int argc, char** argv) {
         std::exit(1);
     });
     const QStringList texts{"15 минут", "30 минут", "60 минут"};
+    std::puts("saving");
+    std::fflush(stdout);
     for (int i = 0;; ++i) {
-        store.SaveSetting("Zef", "Options", "Interval", texts[i % texts.size()]);
+        store.SaveSetting("Zef", "Options", argv[2], texts[i % texts.size()]);
         if (i == 0) {
-            std::puts("saving");
+            std::puts("saved");
             std::fflush(stdout);
         }
     }
