@@ -19,9 +19,9 @@ class QSettings;
 // carry over: HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>.
 //
 // Every SaveSetting goes to disk at once through QSettings, and replaces the
-// whole file or leaves the old one. A write that fails does not stop the program: the failure is
-// reported once, the value stays readable from memory, and each later
-// SaveSetting tries again to save everything still unsaved. A file that cannot
+// whole file or leaves the old one. A write that fails does not stop the
+// program: the failure is reported once, the value stays readable from memory,
+// and each later SaveSetting tries again to save everything still unsaved. A file that cannot
 // be read (not a regular file, larger than any settings file, unreadable) is
 // reported at the first read, reads as nothing stored and is never written over.
 class SettingsStore {
