@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 #include <new>
 
 #ifdef Q_OS_UNIX
@@ -16,139 +15,87 @@
 
 namespace {
 
-UserText notARegularFile() {
-    return {QStringLiteral("it is not a regular file"), QStringLiteral("это не обычный файл")};
-}
-
-UserText aFolder() {
-    return {QStringLiteral("it is a folder, not a file"), QStringLiteral("это папка, а не файл")};
-}
-
-UserText tooLarge(qint64 size, qint64 limit) {
-    return UserText{QStringLiteral("it is larger than any such file (%1 bytes, at most %2)"),
-                    QStringLiteral("он больше любого такого файла (%1 байт, не более %2)")}
-        .arg(QString::number(size), QString::number(limit));
-}
-
-UserText outOfMemory() {
-    return {QStringLiteral("there is not enough memory to read it"),
-            QStringLiteral("для его чтения не хватает памяти")};
+std::optional<UserText> kindProblem(bool folder, bool regular, qint64 size, qint64 limit) {
+    if (folder)
+        return UserText{QStringLiteral("it is a folder, not a file"),
+                        QStringLiteral("это папка, а не файл")};
+    if (!regular)
+        return UserText{QStringLiteral("it is not a regular file"),
+                        QStringLiteral("это не обычный файл")};
+    if (size > limit)
+        return UserText{QStringLiteral("it is larger than any such file (%1 bytes, at most %2)"),
+                        QStringLiteral("он больше любого такого файла (%1 байт, не более %2)")}
+            .arg(QString::number(size), QString::number(limit));
+    return std::nullopt;
 }
 
 #ifdef Q_OS_UNIX
+
+std::optional<UserText> kindProblem(const struct stat& info, qint64 limit) {
+    return kindProblem(S_ISDIR(info.st_mode), S_ISREG(info.st_mode), info.st_size, limit);
+}
 
 UserText systemReason(int error) {
     return unreadableFile(QString::fromLocal8Bit(std::strerror(error)));
 }
 
-std::optional<UserText> kindProblem(const struct stat& info, qint64 limit) {
-    if (S_ISDIR(info.st_mode)) return aFolder();
-    if (!S_ISREG(info.st_mode)) return notARegularFile();
-    if (info.st_size > limit) return tooLarge(info.st_size, limit);
-    return std::nullopt;
+// Opened without waiting, so that a pipe swapped in after the look by name
+// does not wait for a writer, and looked at again once open, so that nothing
+// swapped in gets through.
+bool openChecked(QFile& file, const QString& path, qint64 limit, std::optional<UserText>* problem) {
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0)
+        *problem = systemReason(errno);
+    else
+        *problem = kindProblem(info, limit);
+    if (!*problem && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return true;
+    if (fd >= 0) ::close(fd);
+    return false;
 }
 
-// The file opened for reading, checked first by name, so that a device is never
-// opened, and again once open, so that nothing swapped in between gets through.
-// A pipe swapped in is opened without waiting for a writer.
-int openChecked(const QString& path, qint64 limit, std::optional<UserText>* problem) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0) {
-        *problem = systemReason(errno);
-        return -1;
-    }
-    if ((*problem = kindProblem(info, limit))) return -1;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        *problem = systemReason(errno);
-        return -1;
-    }
-    if (::fstat(fd, &info) != 0 || (*problem = kindProblem(info, limit))) {
-        if (!*problem) *problem = systemReason(errno);
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
+#else
 
-// Reads to the end, or to one byte past the limit for a file that grows meanwhile.
-std::optional<UserText> readAll(int fd, qint64 limit, QByteArray* bytes) {
-    struct stat info {};
-    ::fstat(fd, &info);
-    bytes->resize(qsizetype(info.st_size));
-    qint64 done = 0;
-    for (;;) {
-        if (done == bytes->size()) {
-            if (done > limit) return tooLarge(done, limit);
-            bytes->resize(qsizetype(std::min<qint64>(done + 4096, limit + 1)));
-        }
-        const ssize_t got = ::read(fd, bytes->data() + done, size_t(bytes->size() - done));
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return systemReason(errno);
-        if (got == 0) break;
-        done += got;
-    }
-    bytes->resize(qsizetype(done));
-    return std::nullopt;
+bool openChecked(QFile& file, const QString& path, qint64, std::optional<UserText>* problem) {
+    file.setFileName(path);
+    if (file.open(QIODevice::ReadOnly)) return true;
+    *problem = unreadableFile(file.errorString());
+    return false;
 }
 
 #endif
 
 }  // namespace
 
-#ifdef Q_OS_UNIX
-
 std::optional<UserText> unreadableFileProblem(const QString& path, qint64 limit) {
+#ifdef Q_OS_UNIX
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return errno == ENOENT || errno == ENOTDIR ? std::nullopt
                                                    : std::optional(systemReason(errno));
     return kindProblem(info, limit);
-}
-
-FileBytes readWholeFile(const QString& path, qint64 limit) {
-    FileBytes result;
-    const int fd = openChecked(path, limit, &result.problem);
-    if (fd < 0) return result;
-    try {
-        result.problem = readAll(fd, limit, &result.bytes);
-    } catch (const std::bad_alloc&) {
-        result.problem = outOfMemory();
-    }
-    ::close(fd);
-    if (result.problem) result.bytes.clear();
-    return result;
-}
-
 #else
-
-std::optional<UserText> unreadableFileProblem(const QString& path, qint64 limit) {
     const QFileInfo info(path);
     if (!info.exists()) return std::nullopt;
-    if (info.isDir()) return aFolder();
-    if (!info.isFile()) return notARegularFile();
-    if (info.size() > limit) return tooLarge(info.size(), limit);
-    return std::nullopt;
+    return kindProblem(info.isDir(), info.isFile(), info.size(), limit);
+#endif
 }
 
+// Looked at by name first, so that a device is never opened.
 FileBytes readWholeFile(const QString& path, qint64 limit) {
     FileBytes result;
-    if ((result.problem = unreadableFileProblem(path, limit))) return result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.problem = unreadableFile(file.errorString());
+    QFile file;
+    if ((result.problem = unreadableFileProblem(path, limit)) ||
+        !openChecked(file, path, limit, &result.problem))
         return result;
-    }
     try {
-        result.bytes = file.read(limit + 1);
+        result.bytes = file.readAll();
+        result.problem = kindProblem(false, true, result.bytes.size(), limit);  // grown meanwhile
     } catch (const std::bad_alloc&) {
-        result.problem = outOfMemory();
+        result.problem = UserText{QStringLiteral("there is not enough memory to read it"),
+                                  QStringLiteral("для его чтения не хватает памяти")};
     }
-    if (!result.problem && result.bytes.size() > limit)
-        result.problem = tooLarge(result.bytes.size(), limit);
     if (result.problem) result.bytes.clear();
     return result;
 }
-
-#endif

@@ -10,7 +10,8 @@
 // device or a folder put where a file belongs would make a plain read wait
 // forever or fail oddly, and a file far larger than any real one would make
 // it run out of memory. Each file is opened without waiting, must be a
-// regular file and no larger than its limit, and is read with a bound.
+// regular file no larger than its limit, and is refused when it has grown
+// past that limit by the time it has been read.
 
 // Generous bounds: the speech libraries weigh a few megabytes, the settings file
 // a few hundred bytes.

@@ -2,24 +2,14 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <cstdio>
-#include <optional>
 
 #include "FileLimits.h"
-#include "OwnerlessLock.h"
+#include "IniFileWrite.h"
 #include "SafePath.h"
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -50,6 +40,12 @@ std::optional<QString> textOf(const QVariant& value) {
     return std::nullopt;
 }
 
+// The store writes UTF-8 text; binary junk parses as next to nothing without
+// QSettings seeing an error.
+bool isText(const QByteArray& bytes) {
+    return !bytes.contains('\0') && QUtf8StringView(bytes).isValidUtf8();
+}
+
 // Something other than a regular file where the file or its lock file belongs,
 // or a file larger than any settings file. QSettings would wait forever on a
 // pipe, or on a lock it cannot take or clear, and read a huge file whole, so
@@ -66,120 +62,10 @@ std::optional<UserText> blockedReason(const QString& file) {
     return std::nullopt;
 }
 
-UserText missingFolderReason(const QString& folder) {
-    QFileInfo existing(folder);
-    while (!existing.exists() && !existing.isRoot()) existing.setFile(existing.absolutePath());
-    if (existing.exists() && !existing.isDir())
-        return UserText{QStringLiteral("\"%1\" is a file, not a folder"),
-                        QStringLiteral("\"%1\" — это файл, а не папка")}
-            .arg(existing.filePath());
-    return UserText{QStringLiteral("the folder \"%1\" cannot be created"),
-                    QStringLiteral("папку \"%1\" не удаётся создать")}
-        .arg(folder);
-}
-
-UserText cannotWrite(const QFileDevice& file) {
-    return UserText{QStringLiteral("the file cannot be written (%1)"),
-                    QStringLiteral("в файл не удаётся записать (%1)")}
-        .arg(file.errorString());
-}
-
-// Repeats what a save does, a temporary file next to the real one filled with
-// as much as the save needs, to learn what the system objects to. The probe is
-// never committed, so the real file is not touched.
-std::optional<UserText> probeReason(const QString& file) {
-    QSaveFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return cannotWrite(probe);
-    const QByteArray block(QFileInfo(file).size() + 4096, ' ');
-    for (qint64 done = 0; done < block.size();) {
-        const qint64 written = probe.write(block.constData() + done, block.size() - done);
-        if (written <= 0) return cannotWrite(probe);
-        done += written;
-    }
-    return std::nullopt;
-}
-
-UserText writeFailureReason(const QString& file) {
-    if (file.isEmpty())
-        return {QStringLiteral("the registry refused the change"),
-                QStringLiteral("реестр не принял изменение")};
-    if (std::optional<UserText> reason = blockedReason(file)) return *reason;
-    const QString folder = QFileInfo(file).absolutePath();
-    if (!QFileInfo(folder).isDir()) return missingFolderReason(folder);
-    if (std::optional<UserText> reason = probeReason(file)) return *reason;
-    return {QStringLiteral("the new file could not be written in full"),
-            QStringLiteral("новый файл не удалось записать полностью")};
-}
-
-// The store writes UTF-8 text; binary junk parses as next to nothing without
-// QSettings seeing an error.
-bool isText(const QByteArray& bytes) {
-    return !bytes.contains('\0') && QUtf8StringView(bytes).isValidUtf8();
-}
-
 UserText cannotSave(const QString& file, const UserText& reason) {
     return UserText{QStringLiteral("Cannot save the settings to \"%1\": %2."),
                     QStringLiteral("Не удаётся сохранить настройки в \"%1\": %2.")}
         .arg(file, reason);
-}
-
-// How long a save waits for another program to let the file's lock go.
-constexpr int kLockWaitMs = 10000;
-
-// Every key of a file with its value, as QSettings reads them.
-QMap<QString, QVariant> everything(const QSettings& settings) {
-    QMap<QString, QVariant> values;
-    for (const QString& key : settings.allKeys()) values.insert(key, settings.value(key));
-    return values;
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           file.write(bytes) == bytes.size();
-}
-
-bool reachesTheDisk(const QString& path) {
-#ifdef Q_OS_UNIX
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && ::fsync(file.handle()) == 0;
-#else
-    Q_UNUSED(path);
-    return true;
-#endif
-}
-
-bool replaceFile(const QString& from, const QString& to) {
-#ifdef Q_OS_UNIX
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-#else
-    QFile::remove(to);
-    return QFile::rename(from, to);
-#endif
-}
-
-// A save is drafted in a folder of its own beside the file; one that was
-// killed leaves its folder behind. Only called under the file's lock, so no
-// other save is drafting meanwhile. Only the user's own real folders are
-// removed, never through a link.
-void removeLeftoverDrafts(const QDir& folder, const QString& draftPattern) {
-    const QString pattern =
-        QString(draftPattern).replace(QStringLiteral("XXXXXX"), QStringLiteral("??????"));
-    for (const QFileInfo& draft : folder.entryInfoList(
-             {pattern}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks))
-#ifdef Q_OS_UNIX
-        if (draft.ownerId() == ::geteuid())
-#endif
-            QDir(draft.filePath()).removeRecursively();
-}
-
-// Whether the file at `path` holds exactly `expected`. It is read from a copy:
-// QSettings answers a second look at the same path from its memory.
-bool holdsExactly(const QString& path, const QString& copy,
-                  const QMap<QString, QVariant>& expected) {
-    const FileBytes written = readWholeFile(path, kSettingsFileLimit);
-    return !written.problem && writeAll(copy, written.bytes) &&
-           everything(QSettings(copy, QSettings::IniFormat)) == expected;
 }
 
 }  // namespace
@@ -226,7 +112,11 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
         if (value != unsaved->constEnd()) return value->text;
     }
     const QString file = iniFile(application);
-    const FileBytes contents = readContents(file);
+    FileBytes contents;
+    if (std::optional<UserText> blocked = blockedReason(file))
+        contents.problem = blocked;
+    else if (!file.isEmpty() && QFileInfo::exists(file))
+        contents = readWholeFile(file, kSettingsFileLimit);
     if (const std::optional<UserText>& problem = contents.problem) {
         reportReading(UserText{QStringLiteral("Cannot read the settings from \"%1\": %2. The "
                                               "program starts with the default choices and does "
@@ -238,7 +128,12 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
         return defaultValue;
     }
 
-    const auto settings = open(application);
+    // While a save is failing, QSettings' image of the file holds the values
+    // it could not write (see IniFileWrite.h).
+    const auto settings = !file.isEmpty() && unsaved != unsaved_.constEnd()
+                              ? readIniAfresh(contents.bytes)
+                              : open(application);
+    if (!settings) return defaultValue;
     if (settings->status() == QSettings::FormatError || !isText(contents.bytes))
         reportReading(UserText{QStringLiteral("The settings file \"%1\" is damaged: the program "
                                               "uses what it can read of it and writes it anew at "
@@ -274,12 +169,12 @@ bool SettingsStore::namesAreValid(const QString& application, const QString& sec
 void SettingsStore::saveUnsaved() {
     std::optional<UserText> failure;
     for (auto it = unsaved_.begin(); it != unsaved_.end();) {
-        UserText reason;
-        if (save(it.key(), it.value(), &reason)) {
+        const std::optional<UserText> reason = save(it.key(), it.value());
+        if (!reason) {
             it = unsaved_.erase(it);
             continue;
         }
-        if (!failure) failure = cannotSave(location(it.key()), reason);
+        if (!failure) failure = cannotSave(location(it.key()), *reason);
         ++it;
     }
     if (failure && !failing_)
@@ -290,12 +185,6 @@ void SettingsStore::saveUnsaved() {
                    .arg(*failure));
     failing_ = failure.has_value();
     if (failure) failure_ = *failure;
-}
-
-FileBytes SettingsStore::readContents(const QString& file) const {
-    if (std::optional<UserText> blocked = blockedReason(file)) return {{}, blocked};
-    if (file.isEmpty() || !QFileInfo::exists(file)) return {};
-    return readWholeFile(file, kSettingsFileLimit);
 }
 
 void SettingsStore::reportReading(const UserText& message) const {
@@ -315,77 +204,23 @@ void SettingsStore::apply(QSettings& settings, const UnsavedValues& values) {
     }
 }
 
-bool SettingsStore::save(const QString& application, const UnsavedValues& values,
-                         UserText* reason) const {
+std::optional<UserText> SettingsStore::save(const QString& application,
+                                            const UnsavedValues& values) const {
     const QString file = iniFile(application);
     if (file.isEmpty()) {
         const auto settings = open(application);
         apply(*settings, values);
         settings->sync();
-        if (settings->status() == QSettings::NoError) return true;
-        *reason = writeFailureReason(file);
-        return false;
+        if (settings->status() == QSettings::NoError) return std::nullopt;
+        return UserText{QStringLiteral("the registry refused the change"),
+                        QStringLiteral("реестр не принял изменение")};
     }
     // As ssh does with a loose ~/.ssh: another account could have put links
-    // where the save writes and removes, beside the file and beside what it
-    // links to.
+    // where the save writes, beside the file and beside what it links to.
     for (const QString& place : {QFileInfo(file).absolutePath(), file})
-        if (std::optional<UserText> unsafe = othersCanChangeProblem(place)) {
-            *reason = *unsafe;
-            return false;
-        }
-    if (std::optional<UserText> blocked = blockedReason(file)) {
-        *reason = *blocked;
-        return false;
-    }
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    const QString lockFile = file + QStringLiteral(".lock");
-    removeOwnerlessLock(lockFile);
-    // The lock QSettings itself takes, so that another program writing the
-    // file through QSettings takes turns with this one.
-    QLockFile lock(lockFile);
-    if (!lock.tryLock(kLockWaitMs)) {
-        *reason = lock.error() == QLockFile::LockFailedError
-                      ? UserText{QStringLiteral("another program keeps the file locked"),
-                                 QStringLiteral("файл занят другой программой")}
-                      : writeFailureReason(file);
-        return false;
-    }
-    if (replaceWhole(file, values)) return true;
-    *reason = writeFailureReason(file);
-    return false;
-}
-
-// The new contents are drafted and checked beside the file and only then put
-// in its place, so the file is either the old one or the whole new one. Qt 6.4
-// misses a write error met while flushing a file and calls a file cut short
-// by a full disk written, hence the check.
-bool SettingsStore::replaceWhole(const QString& name, const UnsavedValues& values) const {
-    // A link the user made (as dotfile managers do) stays: its file is replaced.
-    const QString linked = QFileInfo(name).canonicalFilePath();
-    const QString file = linked.isEmpty() ? name : linked;
-    const QFileInfo info(file);
-    const QDir folder = info.absoluteDir();
-    const QString draftPattern = u'.' + info.fileName() + QStringLiteral("-XXXXXX");
-    removeLeftoverDrafts(folder, draftPattern);
-    QTemporaryDir scratch(folder.filePath(draftPattern));
-    if (!scratch.isValid()) return false;
-    const QString draft = scratch.filePath(info.fileName());
-    if (info.exists()) {
-        const FileBytes old = readWholeFile(file, kSettingsFileLimit);
-        if (old.problem || !writeAll(draft, old.bytes)) return false;
-        QFile::setPermissions(draft, QFile::permissions(file));
-    }
-    QMap<QString, QVariant> expected;
-    {
-        QSettings settings(draft, QSettings::IniFormat);
-        apply(settings, values);
-        settings.sync();
-        if (settings.status() == QSettings::AccessError) return false;
-        expected = everything(settings);
-    }
-    return holdsExactly(draft, scratch.filePath(QStringLiteral("check.ini")), expected) &&
-           reachesTheDisk(draft) && replaceFile(draft, file);
+        if (std::optional<UserText> unsafe = othersCanChangeProblem(place)) return unsafe;
+    if (std::optional<UserText> blocked = blockedReason(file)) return blocked;
+    return writeIniFile(file, [&values](QSettings& settings) { apply(settings, values); });
 }
 
 void SettingsStore::report(const UserText& message) const {

@@ -3,11 +3,9 @@
 #include <QHash>
 #include <QMap>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 
-#include "FileLimits.h"
 #include "UserText.h"
 
 class QSettings;
@@ -20,10 +18,10 @@ class QSettings;
 // the values where programs of this kind always have, so that older installs
 // carry over: HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>.
 //
-// Every SaveSetting goes to disk at once, and replaces the whole file or leaves
-// the old one. A write that fails does not stop the program: the failure is
-// reported once, the value stays readable from memory, and each later
-// SaveSetting tries again to save everything still unsaved. A file that cannot
+// Every SaveSetting goes to disk at once through QSettings, and replaces the
+// whole file or leaves the old one. A write that fails does not stop the
+// program: the failure is reported once, the value stays readable from memory,
+// and each later SaveSetting tries again to save everything still unsaved. A file that cannot
 // be read (not a regular file, larger than any settings file, unreadable) is
 // reported at the first read, reads as nothing stored and is never written over.
 class SettingsStore {
@@ -65,12 +63,11 @@ class SettingsStore {
     std::unique_ptr<QSettings> open(const QString& application) const;
     bool namesAreValid(const QString& application, const QString& section,
                        const QString& key) const;
-    FileBytes readContents(const QString& file) const;
     void reportReading(const UserText& message) const;
     void saveUnsaved();
     static void apply(QSettings& settings, const UnsavedValues& values);
-    bool save(const QString& application, const UnsavedValues& values, UserText* reason) const;
-    bool replaceWhole(const QString& file, const UnsavedValues& values) const;
+    // Nothing when saved, else why not.
+    std::optional<UserText> save(const QString& application, const UnsavedValues& values) const;
     void report(const UserText& message) const;
 
     QString root_;

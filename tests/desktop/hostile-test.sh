@@ -123,7 +123,7 @@ start_program bash -c 'trap "" XFSZ; exec prlimit --fsize=4000 "$@"' limited
 wait_until 20 icon_docked || fail "the program did not come up"
 ends_after_message 1 "выбор этого сеанса не сохранён"
 cmp -s "$settings" "$work/settings.before" || fail "the settings file changed: $(cat "$settings")"
-compgen -G "$XDG_CONFIG_HOME/.Zef.ini-*" >/dev/null && fail "a draft was left behind"
+[ "$(ls -A "$XDG_CONFIG_HOME")" = Zef.ini ] || fail "left beside the settings: $(ls -A "$XDG_CONFIG_HOME")"
 
 echo "settings through a link the user made in a folder of their own: read and stored"
 mkdir -m 700 "$work/dotfiles" "$work/linked"
@@ -166,7 +166,7 @@ if [ "$(id -u)" = 0 ]; then
     before=$(fingerprint "$private")
     loose="$work/loose"
     mkdir -m 777 "$loose"
-    as_intruder ln -s "$private" "$loose/.Zef.ini-AAAAAA"
+    as_intruder ln -s "$private/notes/kept" "$loose/Zef.ini.previous"
     as_intruder ln -s "$private/secret" "$loose/Zef.ini"
     start_program env XDG_CONFIG_HOME="$loose"
     wait_until 20 told "other accounts may write in the folder \"$loose\" (mode 777); \"chmod go-w $loose\"" ||

@@ -1,5 +1,5 @@
-// Saves the interval over and over until it is killed. Prints one line after
-// the first save so that its owner knows the loop is running.
+// Saves one key over and over until it is killed, and ends at once with the
+// message on the first failure. Prints one line as it starts saving.
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
@@ -9,8 +9,8 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: settings_writer FOLDER\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: settings_writer FOLDER KEY\n");
         return 2;
     }
     SettingsStore store(QString::fromLocal8Bit(argv[1]));
@@ -19,11 +19,7 @@ int main(int argc, char** argv) {
         std::exit(1);
     });
     const QStringList texts{"15 минут", "30 минут", "60 минут"};
-    for (int i = 0;; ++i) {
-        store.SaveSetting("Zef", "Options", "Interval", texts[i % texts.size()]);
-        if (i == 0) {
-            std::puts("saving");
-            std::fflush(stdout);
-        }
-    }
+    std::puts("saving");
+    std::fflush(stdout);
+    for (int i = 0;; ++i) store.SaveSetting("Zef", "Options", argv[2], texts[i % texts.size()]);
 }
