@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "LibraryImage.h"
+#include "LibraryCheck.h"
 
 namespace {
 
@@ -23,11 +23,6 @@ QString russianFailure(int code) {
             return QStringLiteral("время не удалось выразить словами");
     }
     return QStringLiteral("сбой речи");
-}
-
-UserText withoutSpeak() {
-    return {QStringLiteral("the library has no Speak function"),
-            QStringLiteral("в библиотеке нет функции Speak")};
 }
 
 }  // namespace
@@ -57,27 +52,21 @@ std::optional<UserText> SpeechLibrary::load() {
     if (!QFile::exists(path_))
         return UserText{QStringLiteral("the file does not exist"),
                         QStringLiteral("файл не найден")};
-    LibraryImage image(path_);
-    if (image.problem()) return image.problem();
-    // Each load keeps a copy for good, so the same file is not loaded again to
-    // learn again that it has no Speak.
-    if (image.digest() == withoutSpeakDigest_) return withoutSpeak();
-
+    if (std::optional<UserText> problem = libraryFileProblem(path_)) return problem;
     // Setting the name afresh also makes QLibrary forget an earlier failure.
-    library_.setFileName(image.loadPath());
+    library_.setFileName(path_);
     if (!library_.load())
         return UserText{QStringLiteral("the library cannot be loaded (%1)"),
                         QStringLiteral("библиотеку не удаётся загрузить (%1)")}
             .arg(library_.errorString());
-    image.keepLoaded();
     speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
     if (speak_) {
         errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
         return std::nullopt;
     }
     library_.unload();
-    withoutSpeakDigest_ = image.digest();
-    return withoutSpeak();
+    return UserText{QStringLiteral("the library has no Speak function"),
+                    QStringLiteral("в библиотеке нет функции Speak")};
 }
 
 UserText SpeechLibrary::failureText(int code) const {

@@ -12,8 +12,7 @@
 //     extern "C" const char* SpeakErrorText(int code); optional, for messages
 // A file that is missing, damaged, built for another processor or without
 // Speak is never kept, so that a later call finds it once it has been put
-// right; a damaged file is refused before it is loaded at all, and the library
-// in use is loaded from a private copy that changes to its file cannot reach.
+// right; a damaged file is refused before it is loaded at all (LibraryCheck).
 class SpeechLibrary {
   public:
     // `baseName` is the library's name without prefix or suffix ("Eng").
@@ -36,7 +35,6 @@ class SpeechLibrary {
 
     QString path_;
     QLibrary library_;
-    std::optional<size_t> withoutSpeakDigest_;  // the last file found without Speak
     SpeakFunction speak_ = nullptr;
     ErrorTextFunction errorText_ = nullptr;
 };

@@ -1,5 +1,9 @@
 #pragma once
 
+// What the speech runtime offers the speech libraries; the rest of it stays
+// hidden inside it.
+#define HORALO_SPEECH_API __attribute__((visibility("default")))
+
 namespace horalo::speech {
 
 // What Speak returns. The numbers are part of the libraries' interface: the
@@ -15,6 +19,6 @@ enum class SpeakStatus : int {
 
 // A short English text for a code; never null, static storage; unknown codes
 // get a generic text.
-const char* speakStatusText(int code);
+HORALO_SPEECH_API const char* speakStatusText(int code);
 
 }  // namespace horalo::speech

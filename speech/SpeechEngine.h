@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -25,6 +26,14 @@ struct SpeechEngine {
     SpeakStatus (*synthesize)(const std::string& text, const SampleSink& sink);
 };
 
+// What a speech library knows of its language: the engine with its voice, and
+// the time of day as that engine is given it (UTF-8), or nullopt if it cannot
+// be put into words.
+struct Language {
+    SpeechEngine engine;
+    std::optional<std::string> (*engineText)(int hour, int minute);
+};
+
 // Collects what `engine` makes of `text` into `pcm`.
 SpeakStatus synthesizeInto(const SpeechEngine& engine, const std::string& text, Pcm& pcm);
 
@@ -35,7 +44,7 @@ bool hasSpeech(const Pcm& pcm);
 // and keeps what an engine's synthesize reports: whether the sink stopped it
 // and whether speech came. flite opens every utterance with some 170 ms of
 // faint noise; after the lead-in that would only put the words off.
-class SpeechWatch {
+class HORALO_SPEECH_API SpeechWatch {
   public:
     explicit SpeechWatch(const SampleSink& sink) : sink_(sink) {}
 

@@ -3,6 +3,8 @@
 #include <espeak-ng/espeak_ng.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace horalo::speech {
@@ -46,20 +48,18 @@ bool dictionaryInstalled() {
     return access(file.c_str(), R_OK) == 0;
 }
 
-// The name espeak-ng gave the voice when we set it ("Russian"), or empty.
-std::string& voiceSet() {
-    static std::string name;
-    return name;
-}
+// The name espeak-ng gave the voice when we set it ("Russian"), or empty. A
+// plain array: the player's thread may read it while the process ends.
+char voiceSet[64] = "";
 
 bool voiceIsSet() {
     const espeak_VOICE* current = espeak_GetCurrentVoice();
-    return !voiceSet().empty() && current && current->name && voiceSet() == current->name;
+    return voiceSet[0] && current && current->name && std::strcmp(voiceSet, current->name) == 0;
 }
 
 SpeakStatus setVoiceUnlessSet() {
     if (voiceIsSet()) return SpeakStatus::Ok;
-    voiceSet().clear();
+    voiceSet[0] = '\0';
     if (!dictionaryInstalled() || espeak_ng_SetVoiceByName(kVoice) != ENS_OK)
         return SpeakStatus::VoiceDataMissing;
     // A voice change keeps the speed of the voice before; setting the rate
@@ -67,7 +67,7 @@ SpeakStatus setVoiceUnlessSet() {
     if (espeak_ng_SetParameter(espeakRATE, espeakRATE_NORMAL, 0) != ENS_OK)
         return SpeakStatus::SynthesisFailed;
     const espeak_VOICE* current = espeak_GetCurrentVoice();
-    if (current && current->name) voiceSet() = current->name;
+    if (current && current->name) std::snprintf(voiceSet, sizeof voiceSet, "%s", current->name);
     return SpeakStatus::Ok;
 }
 

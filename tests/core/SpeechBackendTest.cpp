@@ -151,20 +151,3 @@ TEST(SpeechBackends, FailingSpeechIsReportedOncePerStreakInBothLanguages) {
     EXPECT_TRUE(reports.messages[1].russian.contains(u"сбой синтезатора речи (код 3)"));
     EXPECT_EQ(log.calls().size(), 5);
 }
-
-// An interrupted copy over the library in use cuts its file short under the
-// running program; the library it has loaded keeps speaking.
-TEST(SpeechBackends, LoadedLibraryOutlivesItsFileBeingCutShort) {
-    SpeechLog log;
-    QTemporaryDir dir;
-    const QString file = libraryIn(dir.path(), u"Eng");
-    putFile(file, bytesOf(libraryIn(recordingSpeechDir(), u"Eng")));
-    Reports reports;
-    SpeechBackends speech(dir.path(), reports.sink());
-    ASSERT_TRUE(speech.Eng.Speak());
-
-    ASSERT_TRUE(QFile::resize(file, 1024));  // in place, as a copy over it begins
-    EXPECT_TRUE(speech.Eng.Speak());
-    EXPECT_EQ(log.calls(), (QStringList{u"Eng"_qs, u"Eng"_qs}));
-    EXPECT_TRUE(reports.messages.isEmpty());
-}
