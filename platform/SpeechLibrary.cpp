@@ -7,22 +7,26 @@
 
 namespace {
 
-// The codes the speech libraries return, in Russian; their SpeakErrorText
-// gives only English.
-QString russianFailure(int code) {
+// What the codes that Speak of the speech libraries returns mean, for the user.
+UserText failure(int code) {
     switch (code) {
         case 1:
-            return QStringLiteral("нет доступного звукового устройства");
+            return {QStringLiteral("no sound device is available"),
+                    QStringLiteral("нет доступного звукового устройства")};
         case 2:
-            return QStringLiteral("не установлены голосовые данные синтезатора речи");
+            return {QStringLiteral("the voice data of the speech synthesizer is missing"),
+                    QStringLiteral("не установлены голосовые данные синтезатора речи")};
         case 3:
-            return QStringLiteral("сбой синтезатора речи");
+            return {QStringLiteral("the speech synthesizer failed"),
+                    QStringLiteral("сбой синтезатора речи")};
         case 4:
-            return QStringLiteral("звук не удалось воспроизвести");
+            return {QStringLiteral("the sound could not be played"),
+                    QStringLiteral("звук не удалось воспроизвести")};
         case 5:
-            return QStringLiteral("время не удалось выразить словами");
+            return {QStringLiteral("the time could not be put into words"),
+                    QStringLiteral("время не удалось выразить словами")};
     }
-    return QStringLiteral("сбой речи");
+    return {QStringLiteral("speech failed"), QStringLiteral("сбой речи")};
 }
 
 }  // namespace
@@ -45,7 +49,8 @@ SpeechLibrary::Outcome SpeechLibrary::Speak() {
         if (std::optional<UserText> problem = load()) return {false, *problem};
     const int code = speak_();
     if (code == 0) return {true, {}};
-    return {false, failureText(code)};
+    return {false, UserText{QStringLiteral("%1 (code %2)"), QStringLiteral("%1 (код %2)")}.arg(
+                       failure(code), QString::number(code))};
 }
 
 std::optional<UserText> SpeechLibrary::load() {
@@ -60,19 +65,8 @@ std::optional<UserText> SpeechLibrary::load() {
                         QStringLiteral("библиотеку не удаётся загрузить (%1)")}
             .arg(library_.errorString());
     speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
-    if (speak_) {
-        errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
-        return std::nullopt;
-    }
+    if (speak_) return std::nullopt;
     library_.unload();
     return UserText{QStringLiteral("the library has no Speak function"),
                     QStringLiteral("в библиотеке нет функции Speak")};
-}
-
-UserText SpeechLibrary::failureText(int code) const {
-    const char* text = errorText_ ? errorText_(code) : nullptr;
-    return UserText{QStringLiteral("%1 (code %2)"), QStringLiteral("%1 (код %2)")}.arg(
-        UserText{text ? QString::fromUtf8(text) : QStringLiteral("speech failed"),
-                 russianFailure(code)},
-        QString::number(code));
 }

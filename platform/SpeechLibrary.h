@@ -7,9 +7,8 @@
 #include "UserText.h"
 
 // One speech library, loaded by its file name at the first call and kept
-// loaded. Its entry points are
-//     extern "C" int Speak(void);                     0 when the time was said
-//     extern "C" const char* SpeakErrorText(int code); optional, for messages
+// loaded. Its entry point is
+//     extern "C" int Speak(void);  0 when the time was said, else a failure's code
 // A file that is missing, damaged, built for another processor or without
 // Speak is never kept, so that a later call finds it once it has been put
 // right; a damaged file is refused before it is loaded at all (LibraryCheck).
@@ -28,15 +27,12 @@ class SpeechLibrary {
 
   private:
     std::optional<UserText> load();
-    UserText failureText(int code) const;
 
     using SpeakFunction = int (*)();
-    using ErrorTextFunction = const char* (*)(int);
 
     QString path_;
     QLibrary library_;
     SpeakFunction speak_ = nullptr;
-    ErrorTextFunction errorText_ = nullptr;
 };
 
 // The file name of a library on this platform: "libEng.so", "Eng.dll".

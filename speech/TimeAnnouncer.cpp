@@ -2,8 +2,9 @@
 
 #include <mutex>
 
+#include "AlsaStream.h"
 #include "LocalClock.h"
-#include "SoundStream.h"
+#include "PulseStream.h"
 #include "SpeechPlayer.h"
 
 namespace horalo::speech {
@@ -21,18 +22,23 @@ std::optional<std::string> phraseNow(const Language& language) {
 // readied, the device opened and the time read and put into words. Making the
 // sound and playing it is left to the player's thread.
 SpeakStatus announce(const Language& language, SpeechPlayer& player) {
-    const SoundServer server = probeSoundServer(kSoundServerTimeout);
+    auto pulse = std::make_unique<PulseStream>();
+    const SoundServer server = pulse->connect(PulseStream::Clock::now() + kSoundServerTimeout);
     if (server == SoundServer::Unresponsive) return SpeakStatus::NoSoundDevice;
     int sampleRate = 0;
-    SpeakStatus status = SpeakStatus::Ok;
     {
         const std::lock_guard lock(player.engineInUse());
-        status = language.engine.start(sampleRate);
+        if (const SpeakStatus started = language.engine.start(sampleRate);
+            started != SpeakStatus::Ok)
+            return started;
     }
     Utterance utterance;
     utterance.language = &language;
-    if (status == SpeakStatus::Ok) status = openSoundStream(server, sampleRate, utterance.stream);
-    if (status != SpeakStatus::Ok) return status;
+    if (server == SoundServer::Absent)
+        utterance.stream = openAlsaStream(sampleRate);
+    else if (pulse->open(sampleRate, PulseStream::Clock::now() + kSoundServerTimeout))
+        utterance.stream = std::move(pulse);
+    if (!utterance.stream) return SpeakStatus::NoSoundDevice;
 
     std::optional<std::string> text = phraseNow(language);
     if (!text) return SpeakStatus::WordingFailed;

@@ -78,22 +78,21 @@ SpeakStatus start(int& sampleRate) {
     return status;
 }
 
-int passSamples(short* samples, int count, espeak_EVENT* events) {
-    auto* watch = events ? static_cast<SpeechWatch*>(events->user_data) : nullptr;
-    if (!watch || !samples || count <= 0) return 0;
-    return watch->pass({samples, static_cast<size_t>(count)}) ? 0 : 1;  // 1 stops the engine
+int addSamples(short* samples, int count, espeak_EVENT* events) {
+    auto* sound = events ? static_cast<std::vector<int16_t>*>(events->user_data) : nullptr;
+    if (sound && samples && count > 0) sound->insert(sound->end(), samples, samples + count);
+    return 0;  // go on
 }
 
-SpeakStatus synthesize(const std::string& text, const SampleSink& sink) {
+SpeakStatus synthesize(const std::string& text, std::vector<int16_t>& samples) {
     int sampleRate = 0;
     if (const SpeakStatus started = start(sampleRate); started != SpeakStatus::Ok) return started;
-    SpeechWatch watch(sink);
-    espeak_SetSynthCallback(passSamples);
+    espeak_SetSynthCallback(addSamples);
     espeak_ng_STATUS status =
         espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                             espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &watch);
+                             espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &samples);
     if (status == ENS_OK) status = espeak_ng_Synchronize();
-    return watch.outcome(status == ENS_OK);
+    return status == ENS_OK ? SpeakStatus::Ok : SpeakStatus::SynthesisFailed;
 }
 
 }  // namespace

@@ -136,7 +136,7 @@ TEST(SpeechBackends, FailingSpeechIsReportedOncePerStreakInBothLanguages) {
     EXPECT_FALSE(speech.Voice.Speak());
     ASSERT_EQ(reports.messages.size(), 1);
     EXPECT_TRUE(reports.messages[0].english.startsWith(u"Russian speech is unavailable"));
-    EXPECT_TRUE(reports.messages[0].english.contains(u"no sound device (code 1)"));
+    EXPECT_TRUE(reports.messages[0].english.contains(u"no sound device is available (code 1)"));
     EXPECT_TRUE(reports.messages[0].russian.startsWith(u"Русская речь недоступна"));
     EXPECT_TRUE(
         reports.messages[0].russian.contains(u"нет доступного звукового устройства (код 1)"));
@@ -147,7 +147,7 @@ TEST(SpeechBackends, FailingSpeechIsReportedOncePerStreakInBothLanguages) {
     EXPECT_FALSE(speech.Voice.Speak());
     EXPECT_FALSE(speech.Eng.Speak());  // the other language has its own streak
     ASSERT_EQ(reports.messages.size(), 3);
-    EXPECT_TRUE(reports.messages[1].english.contains(u"recorded failure (code 3)"));
+    EXPECT_TRUE(reports.messages[1].english.contains(u"the speech synthesizer failed (code 3)"));
     EXPECT_TRUE(reports.messages[1].russian.contains(u"сбой синтезатора речи (код 3)"));
     EXPECT_EQ(log.calls().size(), 5);
 }

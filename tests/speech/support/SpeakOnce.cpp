@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     int code = 0;
     for (const auto& library : libraries) {
         const int spoken = library->speak();
-        std::printf("%d %s\n", spoken, library->errorText(spoken));
+        std::printf("%d\n", spoken);
         code = code ? code : spoken;
     }
     std::fflush(stdout);
