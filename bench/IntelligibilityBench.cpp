@@ -27,7 +27,7 @@
 #include "EspeakProgram.h"
 #include "FliteEngine.h"
 #include "FliteSlt.h"
-#include "TimeAnnouncer.h"
+#include "SpeechPlayer.h"
 #include "WordError.h"
 
 namespace {

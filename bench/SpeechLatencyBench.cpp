@@ -31,6 +31,7 @@
 #include "MonitorRecorder.h"
 #include "PrivateSoundServer.h"
 #include "RussianStress.h"
+#include "SpeechPlayer.h"
 #include "TimeAnnouncer.h"
 
 namespace {

@@ -29,7 +29,7 @@ median_of_5() { sort -n | sed -n 3p; }
 start_sound_server
 pids+=("$SOUND_SERVER_PID")
 mkdir -p "$work/speaking"
-cp "$build/bin/horalo" "$build/bin/libEng.so" "$build/bin/libVoice.so" "$work/speaking/"
+cp "$build/bin/horalo" "$build"/bin/lib*.so "$work/speaking/"
 store_settings eng "15 минут"
 floor_ms=$(median_startup_ms 5 "$build/bin/tray_floor")
 greeting_ms=$(median_startup_ms 5 "$work/speaking/horalo")

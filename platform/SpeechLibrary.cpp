@@ -3,31 +3,30 @@
 #include <QDir>
 #include <QFile>
 
-#include "LibraryImage.h"
+#include "LibraryCheck.h"
 
 namespace {
 
-// The codes the speech libraries return, in Russian; their SpeakErrorText
-// gives only English.
-QString russianFailure(int code) {
+// What the codes that Speak of the speech libraries returns mean, for the user.
+UserText failure(int code) {
     switch (code) {
         case 1:
-            return QStringLiteral("нет доступного звукового устройства");
+            return {QStringLiteral("no sound device is available"),
+                    QStringLiteral("нет доступного звукового устройства")};
         case 2:
-            return QStringLiteral("не установлены голосовые данные синтезатора речи");
+            return {QStringLiteral("the voice data of the speech synthesizer is missing"),
+                    QStringLiteral("не установлены голосовые данные синтезатора речи")};
         case 3:
-            return QStringLiteral("сбой синтезатора речи");
+            return {QStringLiteral("the speech synthesizer failed"),
+                    QStringLiteral("сбой синтезатора речи")};
         case 4:
-            return QStringLiteral("звук не удалось воспроизвести");
+            return {QStringLiteral("the sound could not be played"),
+                    QStringLiteral("звук не удалось воспроизвести")};
         case 5:
-            return QStringLiteral("время не удалось выразить словами");
+            return {QStringLiteral("the time could not be put into words"),
+                    QStringLiteral("время не удалось выразить словами")};
     }
-    return QStringLiteral("сбой речи");
-}
-
-UserText withoutSpeak() {
-    return {QStringLiteral("the library has no Speak function"),
-            QStringLiteral("в библиотеке нет функции Speak")};
+    return {QStringLiteral("speech failed"), QStringLiteral("сбой речи")};
 }
 
 }  // namespace
@@ -50,40 +49,24 @@ SpeechLibrary::Outcome SpeechLibrary::Speak() {
         if (std::optional<UserText> problem = load()) return {false, *problem};
     const int code = speak_();
     if (code == 0) return {true, {}};
-    return {false, failureText(code)};
+    return {false, UserText{QStringLiteral("%1 (code %2)"), QStringLiteral("%1 (код %2)")}.arg(
+                       failure(code), QString::number(code))};
 }
 
 std::optional<UserText> SpeechLibrary::load() {
     if (!QFile::exists(path_))
         return UserText{QStringLiteral("the file does not exist"),
                         QStringLiteral("файл не найден")};
-    LibraryImage image(path_);
-    if (image.problem()) return image.problem();
-    // Each load keeps a copy for good, so the same file is not loaded again to
-    // learn again that it has no Speak.
-    if (image.digest() == withoutSpeakDigest_) return withoutSpeak();
-
+    if (std::optional<UserText> problem = libraryFileProblem(path_)) return problem;
     // Setting the name afresh also makes QLibrary forget an earlier failure.
-    library_.setFileName(image.loadPath());
+    library_.setFileName(path_);
     if (!library_.load())
         return UserText{QStringLiteral("the library cannot be loaded (%1)"),
                         QStringLiteral("библиотеку не удаётся загрузить (%1)")}
             .arg(library_.errorString());
-    image.keepLoaded();
     speak_ = reinterpret_cast<SpeakFunction>(library_.resolve("Speak"));
-    if (speak_) {
-        errorText_ = reinterpret_cast<ErrorTextFunction>(library_.resolve("SpeakErrorText"));
-        return std::nullopt;
-    }
+    if (speak_) return std::nullopt;
     library_.unload();
-    withoutSpeakDigest_ = image.digest();
-    return withoutSpeak();
-}
-
-UserText SpeechLibrary::failureText(int code) const {
-    const char* text = errorText_ ? errorText_(code) : nullptr;
-    return UserText{QStringLiteral("%1 (code %2)"), QStringLiteral("%1 (код %2)")}.arg(
-        UserText{text ? QString::fromUtf8(text) : QStringLiteral("speech failed"),
-                 russianFailure(code)},
-        QString::number(code));
+    return UserText{QStringLiteral("the library has no Speak function"),
+                    QStringLiteral("в библиотеке нет функции Speak")};
 }

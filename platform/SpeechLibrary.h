@@ -7,13 +7,11 @@
 #include "UserText.h"
 
 // One speech library, loaded by its file name at the first call and kept
-// loaded. Its entry points are
-//     extern "C" int Speak(void);                     0 when the time was said
-//     extern "C" const char* SpeakErrorText(int code); optional, for messages
+// loaded. Its entry point is
+//     extern "C" int Speak(void);  0 when the time was said, else a failure's code
 // A file that is missing, damaged, built for another processor or without
 // Speak is never kept, so that a later call finds it once it has been put
-// right; a damaged file is refused before it is loaded at all, and the library
-// in use is loaded from a private copy that changes to its file cannot reach.
+// right; a damaged file is refused before it is loaded at all (LibraryCheck).
 class SpeechLibrary {
   public:
     // `baseName` is the library's name without prefix or suffix ("Eng").
@@ -29,16 +27,12 @@ class SpeechLibrary {
 
   private:
     std::optional<UserText> load();
-    UserText failureText(int code) const;
 
     using SpeakFunction = int (*)();
-    using ErrorTextFunction = const char* (*)(int);
 
     QString path_;
     QLibrary library_;
-    std::optional<size_t> withoutSpeakDigest_;  // the last file found without Speak
     SpeakFunction speak_ = nullptr;
-    ErrorTextFunction errorText_ = nullptr;
 };
 
 // The file name of a library on this platform: "libEng.so", "Eng.dll".

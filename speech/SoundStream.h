@@ -2,16 +2,20 @@
 
 #include <chrono>
 #include <cstdint>
-#include <memory>
 #include <span>
 
-#include "SoundServerProbe.h"
 #include "SpeakStatus.h"
 
 namespace horalo::speech {
 
 // How long a sound server may take to answer before we give up on it.
 inline constexpr std::chrono::milliseconds kSoundServerTimeout{1000};
+
+enum class SoundServer {
+    Reachable,     // a PulseAudio (or PipeWire) server answered
+    Absent,        // none is running; plain ALSA may still have a device
+    Unresponsive,  // one accepted the connection but did not answer in time
+};
 
 // One utterance's way to the default sound device: mono, 16 bit. The device
 // is opened for one utterance and closed again, so a restarted sound server is
@@ -26,10 +30,5 @@ class SoundStream {
     // Returns once everything written has been played.
     virtual SpeakStatus drain() = 0;
 };
-
-// Opens the default device at `sampleRate`: on the sound server if `server`
-// (from probeSoundServer) is reachable, else on plain ALSA.
-SpeakStatus openSoundStream(SoundServer server, int sampleRate,
-                            std::unique_ptr<SoundStream>& stream);
 
 }  // namespace horalo::speech

@@ -1,9 +1,13 @@
 #pragma once
 
+// What the speech runtime offers the speech libraries, and their Speak; the
+// rest of them stays hidden inside them.
+#define HORALO_SPEECH_API __attribute__((visibility("default")))
+
 namespace horalo::speech {
 
 // What Speak returns. The numbers are part of the libraries' interface: the
-// program shows SpeakErrorText(code) for any code but Ok.
+// program words each code but Ok for the user.
 enum class SpeakStatus : int {
     Ok = 0,
     NoSoundDevice = 1,     // no sound server or device could be opened, or it did not answer
@@ -12,9 +16,5 @@ enum class SpeakStatus : int {
     PlaybackFailed = 4,    // the device was opened but the sound could not be played to the end
     WordingFailed = 5,     // the clock could not be read or the time not put into words
 };
-
-// A short English text for a code; never null, static storage; unknown codes
-// get a generic text.
-const char* speakStatusText(int code);
 
 }  // namespace horalo::speech

@@ -10,14 +10,10 @@ namespace {
 constexpr int kSpeechLevel = 1000;  // of 32767; both voices peak far above it
 constexpr int kQuietLevel = 100;    // below the softest start of a word
 
-// The first sample of `samples` at `level` or above, or the end.
-std::span<const int16_t>::iterator firstAt(std::span<const int16_t> samples, int level) {
+// The first of `samples` at `level` or above, or the end.
+std::vector<int16_t>::const_iterator firstAt(const std::vector<int16_t>& samples, int level) {
     return std::find_if(samples.begin(), samples.end(),
                         [level](int16_t s) { return std::abs(s) >= level; });
-}
-
-bool loud(std::span<const int16_t> samples) {
-    return firstAt(samples, kSpeechLevel) != samples.end();
 }
 
 }  // namespace
@@ -26,29 +22,14 @@ SpeakStatus synthesizeInto(const SpeechEngine& engine, const std::string& text, 
     pcm = Pcm{};
     if (const SpeakStatus started = engine.start(pcm.sampleRate); started != SpeakStatus::Ok)
         return started;
-    return engine.synthesize(text, [&pcm](std::span<const int16_t> samples) {
-        pcm.samples.insert(pcm.samples.end(), samples.begin(), samples.end());
-        return true;
-    });
+    if (engine.synthesize(text, pcm.samples) != SpeakStatus::Ok)
+        return SpeakStatus::SynthesisFailed;
+    pcm.samples.erase(pcm.samples.cbegin(), firstAt(pcm.samples, kQuietLevel));
+    return hasSpeech(pcm) ? SpeakStatus::Ok : SpeakStatus::SynthesisFailed;
 }
 
 bool hasSpeech(const Pcm& pcm) {
-    return pcm.sampleRate > 0 && loud(pcm.samples);
-}
-
-bool SpeechWatch::pass(std::span<const int16_t> samples) {
-    if (stopped_) return false;
-    if (!started_) samples = {firstAt(samples, kQuietLevel), samples.end()};
-    if (samples.empty()) return true;
-    started_ = true;
-    speech_ = speech_ || loud(samples);
-    stopped_ = !sink_(samples);
-    return !stopped_;
-}
-
-SpeakStatus SpeechWatch::outcome(bool synthesized) const {
-    if (stopped_) return SpeakStatus::PlaybackFailed;
-    return synthesized && speech_ ? SpeakStatus::Ok : SpeakStatus::SynthesisFailed;
+    return pcm.sampleRate > 0 && firstAt(pcm.samples, kSpeechLevel) != pcm.samples.end();
 }
 
 }  // namespace horalo::speech

@@ -1,10 +1,12 @@
 #include "SpeechPlayer.h"
 
-#include <dlfcn.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
-
-#include "SpeechLine.h"
+#include <vector>
 
 namespace horalo::speech {
 
@@ -12,15 +14,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Unloading the library from now on leaves its code in place.
-void stayLoaded() {
-    Dl_info self{};
-    if (dladdr(reinterpret_cast<void*>(&stayLoaded), &self) && self.dli_fname)
-        dlopen(self.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-}
-
-Clock::duration lengthOf(const std::vector<int16_t>& sound, int sampleRate) {
-    return std::chrono::milliseconds(sound.size() * 1000 / size_t(sampleRate));
+Clock::duration lengthOf(const Pcm& sound) {
+    return std::chrono::milliseconds(sound.samples.size() * 1000 / size_t(sound.sampleRate));
 }
 
 std::vector<int16_t> silence(int sampleRate, std::chrono::milliseconds length) {
@@ -29,100 +24,98 @@ std::vector<int16_t> silence(int sampleRate, std::chrono::milliseconds length) {
 
 }  // namespace
 
-SpeechPlayer& SpeechPlayer::ofLibrary() {
-    static SpeechPlayer player;
-    return player;
+// Never destroyed: the thread and the wait at the end use it to the last.
+SpeechPlayer& SpeechPlayer::ofProcess() {
+    static SpeechPlayer* const player = new SpeechPlayer;
+    return *player;
+}
+
+void SpeechPlayer::play(Utterance utterance) {
+    const std::lock_guard lock(mutex_);
+    if (!thread_.joinable()) {
+        thread_ = std::thread([this] { run(); });
+        process_ = getpid();
+        on_exit(waitForLastWords, this);
+    }
+    const auto same = std::find_if(waiting_.begin(), waiting_.end(), [&](const Utterance& u) {
+        return u.language == utterance.language;
+    });
+    if (same == waiting_.end())
+        waiting_.push_back(std::move(utterance));
+    else  // the replaced phrase's stream is closed once the lock is let go
+        std::swap(*same, utterance);
+    changed_.notify_all();
+}
+
+SpeakStatus SpeechPlayer::takeLateFailure(const Language& language) {
+    const std::lock_guard lock(mutex_);
+    return std::exchange(lateFailures_[&language], SpeakStatus::Ok);
+}
+
+void SpeechPlayer::run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return !waiting_.empty() || ending_; });
+        if (waiting_.empty()) break;
+        Utterance utterance = std::move(waiting_.front());
+        waiting_.pop_front();
+        playing_ = kLongestPhrase;
+        lock.unlock();
+        const SpeakStatus status = playOne(utterance);
+        lock.lock();
+        playing_ = {};
+        if (status != SpeakStatus::Ok) lateFailures_[utterance.language] = status;
+    }
+    finished_ = true;
+    changed_.notify_all();
+}
+
+SpeakStatus SpeechPlayer::playOne(Utterance& utterance) {
+    Pcm words;
+    SpeakStatus status = SpeakStatus::SynthesisFailed;
+    try {
+        const std::lock_guard engine(engineInUse_);
+        status = synthesizeInto(utterance.language->engine, utterance.text, words);
+    } catch (...) {  // out of memory: the thread must go on, and the phrases after with it
+    }
+    if (status == SpeakStatus::Ok) {
+        const std::lock_guard lock(mutex_);
+        playing_ = kLeadIn + lengthOf(words);
+        ++made_;
+        changed_.notify_all();
+    }
+    if (status == SpeakStatus::Ok)
+        status = utterance.stream->write(silence(words.sampleRate, kLeadIn));
+    if (status == SpeakStatus::Ok) status = utterance.stream->write(words.samples);
+    if (status == SpeakStatus::Ok) status = utterance.stream->drain();
+    utterance.stream.reset();  // closed before the next phrase starts
+    return status;
 }
 
 // What is in hand is known better each time a phrase has been made: the
 // thread tells of it, and the wait then runs to the end of what is left and
 // kEndGrace from then. A stalled server makes no such progress.
-SpeechPlayer::~SpeechPlayer() {
-    if (!thread_.joinable()) return;
-    std::unique_lock lock(state_->mutex);
-    state_->ending = true;
-    state_->changed.notify_all();
-    Clock::time_point deadline = Clock::now() + state_->inHand() + kEndGrace;
-    unsigned madeSoFar = state_->made;
-    while (!state_->finished &&
-           state_->changed.wait_until(lock, deadline) == std::cv_status::no_timeout)
-        if (state_->made != madeSoFar) {
-            madeSoFar = state_->made;
-            deadline = Clock::now() + state_->inHand() + kEndGrace;
+void SpeechPlayer::waitForLastWords(int exitStatus, void* self) {
+    SpeechPlayer& player = *static_cast<SpeechPlayer*>(self);
+    if (getpid() != player.process_) return;  // a forked child, which has no such thread
+    std::unique_lock lock(player.mutex_);
+    player.ending_ = true;
+    player.changed_.notify_all();
+    Clock::time_point deadline = Clock::now() + player.inHand() + kEndGrace;
+    unsigned madeSoFar = player.made_;
+    while (!player.finished_ &&
+           player.changed_.wait_until(lock, deadline) == std::cv_status::no_timeout)
+        if (player.made_ != madeSoFar) {
+            madeSoFar = player.made_;
+            deadline = Clock::now() + player.inHand() + kEndGrace;
         }
-    const bool heard = state_->finished;
-    lock.unlock();
-    // A thread stuck on a stalled server is left to the end of the process;
-    // the library it runs in is never unloaded.
-    if (heard)
-        thread_.join();
-    else
-        thread_.detach();
-}
-
-void SpeechPlayer::play(Utterance utterance) {
-    if (!thread_.joinable()) {
-        stayLoaded();
-        thread_ = std::thread([state = state_] { run(*state); });
-    }
-    Utterance replaced;  // closed once the lock is let go
-    {
-        const std::lock_guard lock(state_->mutex);
-        if (state_->waiting)
-            replaced = std::exchange(state_->waiting->utterance, std::move(utterance));
-        else
-            state_->waiting = Queued{std::move(utterance), SpeechLine::ofProcess().join()};
-        state_->changed.notify_all();
-    }
-}
-
-SpeakStatus SpeechPlayer::takeLateFailure() {
-    const std::lock_guard lock(state_->mutex);
-    return std::exchange(state_->lateFailure, SpeakStatus::Ok);
-}
-
-void SpeechPlayer::run(State& state) {
-    std::unique_lock lock(state.mutex);
-    for (;;) {
-        state.changed.wait(lock, [&state] { return state.waiting || state.ending; });
-        if (!state.waiting) break;
-        Queued phrase = std::move(*state.waiting);
-        state.waiting.reset();
-        state.playing = kLongestPhrase;
+    if (player.finished_) {
         lock.unlock();
-        const SpeakStatus status = playInTurn(phrase, state);
-        lock.lock();
-        state.playing = {};
-        if (status != SpeakStatus::Ok) state.lateFailure = status;
+        player.thread_.join();
+        return;
     }
-    state.finished = true;
-    state.changed.notify_all();
-}
-
-// The words are made while the phrases before are heard. A phrase whose words
-// failed still waits for its turn, so that the line keeps its order.
-SpeakStatus SpeechPlayer::playInTurn(Queued& phrase, State& state) {
-    Utterance& utterance = phrase.utterance;
-    std::vector<int16_t> sound;
-    SpeakStatus status = SpeakStatus::SynthesisFailed;
-    try {
-        sound = silence(utterance.sampleRate, kLeadIn);
-        status = utterance.makeWords(sound);  // after the lead-in
-    } catch (...) {  // out of memory: the thread must go on, and the line with it
-    }
-    if (status == SpeakStatus::Ok) {
-        const std::lock_guard lock(state.mutex);
-        state.playing = lengthOf(sound, utterance.sampleRate);
-        ++state.made;
-        state.changed.notify_all();
-    }
-    SpeechLine& line = SpeechLine::ofProcess();
-    line.waitForTurn(phrase.place, Clock::now() + kLongestTurnWait);
-    if (status == SpeakStatus::Ok) status = utterance.stream->write(sound);
-    if (status == SpeakStatus::Ok) status = utterance.stream->drain();
-    utterance.stream.reset();  // closed before the next phrase may start
-    line.leave(phrase.place);
-    return status;
+    std::fflush(nullptr);
+    _exit(exitStatus);
 }
 
 }  // namespace horalo::speech

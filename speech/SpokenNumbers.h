@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "SpeakStatus.h"
+
 U_NAMESPACE_BEGIN
 class PluralRules;
 class RuleBasedNumberFormat;
@@ -15,7 +17,7 @@ namespace horalo::speech {
 
 // Numbers as a language says them, from ICU's spell-out rules and plural
 // rules. A locale whose data ICU lacks gives nullopt everywhere.
-class SpokenNumbers {
+class HORALO_SPEECH_API SpokenNumbers {
   public:
     explicit SpokenNumbers(const char* locale);
     ~SpokenNumbers();

@@ -1,7 +1,7 @@
 // Eng: says the time in English.
 #include "EnglishPhrase.h"
 #include "FliteEngine.h"
-#include "SpeechExport.h"
+#include "TimeAnnouncer.h"
 
 namespace {
 
@@ -10,4 +10,6 @@ const horalo::speech::Language kEnglish{horalo::speech::kFliteEnglish,
 
 }  // namespace
 
-HORALO_SPEECH_LIBRARY(kEnglish)
+extern "C" HORALO_SPEECH_API int Speak(void) {
+    return horalo::speech::announceTime(kEnglish);
+}

@@ -3,6 +3,8 @@
 #include <espeak-ng/espeak_ng.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace horalo::speech {
@@ -46,20 +48,18 @@ bool dictionaryInstalled() {
     return access(file.c_str(), R_OK) == 0;
 }
 
-// The name espeak-ng gave the voice when we set it ("Russian"), or empty.
-std::string& voiceSet() {
-    static std::string name;
-    return name;
-}
+// The name espeak-ng gave the voice when we set it ("Russian"), or empty. A
+// plain array: the player's thread may read it while the process ends.
+char voiceSet[64] = "";
 
 bool voiceIsSet() {
     const espeak_VOICE* current = espeak_GetCurrentVoice();
-    return !voiceSet().empty() && current && current->name && voiceSet() == current->name;
+    return voiceSet[0] && current && current->name && std::strcmp(voiceSet, current->name) == 0;
 }
 
 SpeakStatus setVoiceUnlessSet() {
     if (voiceIsSet()) return SpeakStatus::Ok;
-    voiceSet().clear();
+    voiceSet[0] = '\0';
     if (!dictionaryInstalled() || espeak_ng_SetVoiceByName(kVoice) != ENS_OK)
         return SpeakStatus::VoiceDataMissing;
     // A voice change keeps the speed of the voice before; setting the rate
@@ -67,7 +67,7 @@ SpeakStatus setVoiceUnlessSet() {
     if (espeak_ng_SetParameter(espeakRATE, espeakRATE_NORMAL, 0) != ENS_OK)
         return SpeakStatus::SynthesisFailed;
     const espeak_VOICE* current = espeak_GetCurrentVoice();
-    if (current && current->name) voiceSet() = current->name;
+    if (current && current->name) std::snprintf(voiceSet, sizeof voiceSet, "%s", current->name);
     return SpeakStatus::Ok;
 }
 
@@ -78,22 +78,21 @@ SpeakStatus start(int& sampleRate) {
     return status;
 }
 
-int passSamples(short* samples, int count, espeak_EVENT* events) {
-    auto* watch = events ? static_cast<SpeechWatch*>(events->user_data) : nullptr;
-    if (!watch || !samples || count <= 0) return 0;
-    return watch->pass({samples, static_cast<size_t>(count)}) ? 0 : 1;  // 1 stops the engine
+int addSamples(short* samples, int count, espeak_EVENT* events) {
+    auto* sound = events ? static_cast<std::vector<int16_t>*>(events->user_data) : nullptr;
+    if (sound && samples && count > 0) sound->insert(sound->end(), samples, samples + count);
+    return 0;  // go on
 }
 
-SpeakStatus synthesize(const std::string& text, const SampleSink& sink) {
+SpeakStatus synthesize(const std::string& text, std::vector<int16_t>& samples) {
     int sampleRate = 0;
     if (const SpeakStatus started = start(sampleRate); started != SpeakStatus::Ok) return started;
-    SpeechWatch watch(sink);
-    espeak_SetSynthCallback(passSamples);
+    espeak_SetSynthCallback(addSamples);
     espeak_ng_STATUS status =
         espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                             espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &watch);
+                             espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &samples);
     if (status == ENS_OK) status = espeak_ng_Synchronize();
-    return watch.outcome(status == ENS_OK);
+    return status == ENS_OK ? SpeakStatus::Ok : SpeakStatus::SynthesisFailed;
 }
 
 }  // namespace

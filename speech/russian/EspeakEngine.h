@@ -14,7 +14,7 @@ namespace horalo::speech {
 // engine starts, and again only if someone else in the process changed it:
 // setting it re-reads the 2 MB Russian dictionary. Calls must not overlap. The
 // start connects to the sound server (espeak-ng's doing) and waits for it
-// without limit: look at the server first (probeSoundServer).
+// without limit: look at the server first (PulseStream::connect).
 extern const SpeechEngine kEspeakRussian;
 
 }  // namespace horalo::speech

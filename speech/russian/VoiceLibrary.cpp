@@ -1,7 +1,7 @@
 // Voice: says the time in Russian.
 #include "EspeakEngine.h"
 #include "RussianStress.h"
-#include "SpeechExport.h"
+#include "TimeAnnouncer.h"
 
 namespace {
 
@@ -10,4 +10,6 @@ const horalo::speech::Language kRussian{horalo::speech::kEspeakRussian,
 
 }  // namespace
 
-HORALO_SPEECH_LIBRARY(kRussian)
+extern "C" HORALO_SPEECH_API int Speak(void) {
+    return horalo::speech::announceTime(kRussian);
+}

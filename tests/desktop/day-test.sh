@@ -16,7 +16,7 @@ shots=$4
 
 work=$(mktemp -d)
 cp "$1" "$work/horalo"
-cp "$2/libEng.so" "$2/libVoice.so" "$work/"
+cp "$2"/lib*.so "$work/"
 export XDG_CONFIG_HOME="$work/config"
 settings="$XDG_CONFIG_HOME/Zef.ini"
 mkdir -p "$XDG_CONFIG_HOME" "$shots"

@@ -81,12 +81,12 @@ stop_desktop() {
     rm -rf "$SESSION_DIR"
 }
 
-# copy_program PROGRAM RECORDING_SPEECH_DIR: the program in a new folder $work,
-# beside stand-in speech libraries that only record their calls.
+# copy_program PROGRAM SPEECH_DIR: the program in a new folder $work, beside
+# the libraries of SPEECH_DIR (stand-ins that record their calls, or the real ones).
 copy_program() {
     work=$(mktemp -d)
     cp "$1" "$work/horalo"
-    cp "$2/libEng.so" "$2/libVoice.so" "$work/"
+    cp "$2"/lib*.so "$work/"
 }
 
 # What a test still has to clean up when it ends, passed or not; tests redefine it.

@@ -35,6 +35,7 @@ TEST_F(Installed, HoldsTheProgramItsLibrariesIconsAndDesktopFilesAndNothingElse)
         "/etc/xdg/autostart/horalo.desktop",
         "/usr/bin/horalo",
         kLibDir + "/libEng.so",
+        kLibDir + "/libHoraloSpeech.so",
         kLibDir + "/libVoice.so",
         "/usr/share/applications/horalo.desktop",
         "/usr/share/icons/hicolor/scalable/apps/horalo.svg",

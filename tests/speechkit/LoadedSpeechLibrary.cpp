@@ -2,5 +2,4 @@
 
 LoadedSpeechLibrary::LoadedSpeechLibrary(const char* path) : library_(QString::fromUtf8(path)) {
     speak_ = reinterpret_cast<int (*)()>(library_.resolve("Speak"));
-    errorText_ = reinterpret_cast<const char* (*)(int)>(library_.resolve("SpeakErrorText"));
 }

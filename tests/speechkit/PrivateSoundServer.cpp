@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "SoundServerProbe.h"
+#include "PulseStream.h"
 
 namespace {
 
@@ -21,8 +21,9 @@ QString configuration(const QString& socket) {
 }
 
 bool answers() {
-    return horalo::speech::probeSoundServer(std::chrono::milliseconds(500)) ==
-           horalo::speech::SoundServer::Reachable;
+    horalo::speech::PulseStream stream;
+    return stream.connect(horalo::speech::PulseStream::Clock::now() +
+                          std::chrono::milliseconds(500)) == horalo::speech::SoundServer::Reachable;
 }
 
 }  // namespace

@@ -44,7 +44,3 @@ EXPORT int Speak(void) {
     const char* result = std::getenv("HORALO_SPEECH_RESULT");
     return result ? std::atoi(result) : 0;
 }
-
-EXPORT const char* SpeakErrorText(int code) {
-    return code == 1 ? "no sound device" : "recorded failure";
-}

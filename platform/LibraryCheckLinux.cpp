@@ -1,14 +1,11 @@
-// Shared libraries in ELF, loaded from a private copy in memory.
+// Shared libraries in ELF.
 #include <link.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
-#include <QHash>
 #include <algorithm>
 #include <cstring>
 
 #include "FileLimits.h"
-#include "LibraryImage.h"
+#include "LibraryCheck.h"
 
 // The linker puts the ELF header of the program itself here: it names the
 // processor and the word size that every library loaded into it must share.
@@ -84,40 +81,9 @@ std::optional<UserText> libraryProblem(const QByteArray& bytes) {
     return problemIfPast(neededSize(header, bytes), bytes.size());
 }
 
-// A private in-memory file holding `bytes`, or -1 where none can be made.
-int privateCopy(const QByteArray& bytes) {
-    const int fd = memfd_create("speech-library", MFD_CLOEXEC);
-    if (fd < 0) return -1;
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t written = ::write(fd, bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            ::close(fd);
-            return -1;
-        }
-        done += written;
-    }
-    return fd;
-}
-
 }  // namespace
 
-LibraryImage::LibraryImage(const QString& path) : path_(path) {
+std::optional<UserText> libraryFileProblem(const QString& path) {
     const FileBytes file = readWholeFile(path, kSpeechLibraryLimit);
-    problem_ = file.problem ? file.problem : libraryProblem(file.bytes);
-    digest_ = qHash(file.bytes);
-    // Without a copy the checked file itself is loaded: a damaged one is still
-    // refused, only the library in use is no longer shielded from later changes.
-    if (!problem_) copy_ = privateCopy(file.bytes);
-}
-
-LibraryImage::~LibraryImage() {
-    if (copy_ >= 0) ::close(copy_);
-}
-
-QString LibraryImage::loadPath() const {
-    return copy_ >= 0 ? QStringLiteral("/proc/self/fd/%1").arg(copy_) : path_;
-}
-
-void LibraryImage::keepLoaded() {
-    copy_ = -1;
+    return file.problem ? file.problem : libraryProblem(file.bytes);
 }
