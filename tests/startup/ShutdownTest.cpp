@@ -157,8 +157,9 @@ TEST(ShutdownBySignal, ALaterRequestEndsAHeldProgramButEarlierOnesAreLetGo) {
         QElapsedTimer ending;
         ending.start();
         program.askToEnd();
-        if (!heldInTheGreeting)
+        if (!heldInTheGreeting) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 2; }, 10000));
+        }
         program.askToEnd();
         EXPECT_FALSE(program.ended(1000)) << "an early further request ended the program";
         QTest::qWait(int(std::max<qint64>(0, 5500 - ending.elapsed())));
