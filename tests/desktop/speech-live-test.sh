@@ -197,7 +197,7 @@ stop_recording
 heard_whole 1
 grep -qx 'Picture=' "$settings" || fail "the choices were not stored: $(cat "$settings")"
 
-echo "a sound server that stalls after its first answer: the start, Say Time and the end keep their bounds"
+echo "a sound server that stalls once it has answered: the start, Say Time and the end keep their bounds"
 python3 "$here/stalling-proxy.py" "$SESSION_DIR/stalling" "${PULSE_SERVER#unix:}" >"$work/proxy.out" 2>&1 &
 PROXY_PID=$!
 wait_until 10 grep -q listening "$work/proxy.out" || fail "the stalling server did not listen"

@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
-"""A sound server that stalls after its first answer: the first connection to
-LISTEN_SOCKET is passed through to the real server at SERVER_SOCKET, every
-later one is accepted and never answered. Each connection is told on stdout.
+"""A sound server that stalls once it has answered a connection: on the first
+connection to LISTEN_SOCKET, the real server at SERVER_SOCKET is passed the
+client's requests and the client the server's first two answers (its
+authentication and its name, which ready the connection) and nothing after;
+every later connection is accepted and never answered. Each connection is told
+on stdout.
 
 Usage: stalling-proxy.py LISTEN_SOCKET SERVER_SOCKET"""
 import socket
@@ -9,11 +12,14 @@ import sys
 import threading
 
 
-def pass_on(source, sink):
+def pass_on(source, sink, answers=-1):
+    """What comes from source goes on to sink: all of it, or `answers` reads."""
     try:
-        while data := source.recv(65536):
+        while answers != 0 and (data := source.recv(65536)):
             sink.sendall(data)
-        sink.shutdown(socket.SHUT_WR)
+            answers -= 1
+        if answers < 0:
+            sink.shutdown(socket.SHUT_WR)
     except OSError:
         pass
 
@@ -27,7 +33,7 @@ client, _ = listener.accept()
 print("connection", flush=True)
 server = socket.socket(socket.AF_UNIX)
 server.connect(server_path)
-for ends in ((client, server), (server, client)):
+for ends in ((client, server), (server, client, 2)):
     threading.Thread(target=pass_on, args=ends, daemon=True).start()
 stalled = []
 while True:
