@@ -51,10 +51,13 @@ start_pipewire() {
             XDG_STATE_HOME="$dir/state" XDG_RUNTIME_DIR="$dir/runtime" \
             DBUS_SESSION_BUS_ADDRESS="$bus" "$program" >"$dir/$program.log" 2>&1 &
         SOUND_SERVER_PIDS+=($!)
+        # The other two connect to PipeWire once, at their start.
+        [ "$program" != pipewire ] || wait_until 20 test -S "$dir/runtime/pipewire-0" ||
+            skip "PipeWire does not start here: $(tail -n 5 "$dir/pipewire.log")"
     done
     export PULSE_SERVER="unix:$dir/runtime/pulse/native" PULSE_COOKIE="$dir/cookie"
     wait_until 20 pactl info >/dev/null 2>&1 ||
-        skip "PipeWire does not start here: $(tail -qn 3 "$dir"/*.log)"
+        skip "PipeWire's PulseAudio service does not start here: $(tail -n 5 "$dir/pipewire-pulse.log")"
     wait_until 20 pipewire_managed ||
         skip "WirePlumber does not start here: $(tail -n 5 "$dir/wireplumber.log")"
     pactl load-module module-null-sink sink_name=horalo_sink >/dev/null &&
