@@ -1,4 +1,5 @@
-# make run   installs what is missing, builds and starts Horalo
+# make run   installs what is missing, builds the program and its speech
+#            libraries (not the tests and benchmarks) and starts Horalo
 # make test  installs what is missing, builds and runs every test, then lists
 #            the skipped ones with their reasons
 # make clock-check  the one test left out of make test: it steps the machine's
@@ -11,18 +12,21 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test clock-check sanitize bench package clean format
+.PHONY: all deps configure build run test clock-check sanitize bench package clean format
 
 all: build
 
 deps:
 	tools/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD)
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target horalo speech_libraries
 	tools/run.sh $(BUILD)/bin/horalo
 
 # Tests labelled host-clock change the machine's clock: only clock-check runs them.

@@ -27,7 +27,7 @@ say_time() {
 median_of_5() { sort -n | sed -n 3p; }
 
 start_sound_server
-pids+=("$SOUND_SERVER_PID")
+pids+=("${SOUND_SERVER_PIDS[@]}")
 mkdir -p "$work/speaking"
 cp "$build/bin/horalo" "$build"/bin/lib*.so "$work/speaking/"
 store_settings eng "15 минут"

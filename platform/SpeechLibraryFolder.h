@@ -4,8 +4,8 @@
 
 // The speech libraries are the program's own, not the system's. A build keeps
 // them next to the executable; an install puts them into a private library
-// folder found relative to the executable (bin/../lib/horalo), so an installed
-// copy works under any prefix without a search path.
+// folder found relative to the executable (bin/../lib/<triplet>/horalo), so an
+// installed copy works under any prefix without a search path.
 
 // The private library folder of a program whose executable lies in `executableDir`.
 QString privateLibraryFolder(const QString& executableDir);

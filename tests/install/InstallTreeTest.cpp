@@ -30,7 +30,7 @@ QString iconFile(int size) {
     return QStringLiteral("/usr/share/icons/hicolor/%1x%1/apps/horalo.png").arg(size);
 }
 
-TEST_F(Installed, HoldsTheProgramItsLibrariesIconsAndDesktopFilesAndNothingElse) {
+TEST_F(Installed, HoldsTheProgramItsLibrariesIconsDesktopFilesAndDocumentsAndNothingElse) {
     QStringList expected{
         "/etc/xdg/autostart/horalo.desktop",
         "/usr/bin/horalo",
@@ -38,7 +38,10 @@ TEST_F(Installed, HoldsTheProgramItsLibrariesIconsAndDesktopFilesAndNothingElse)
         kLibDir + "/libHoraloSpeech.so",
         kLibDir + "/libVoice.so",
         "/usr/share/applications/horalo.desktop",
+        "/usr/share/doc/horalo/changelog.gz",
+        "/usr/share/doc/horalo/copyright",
         "/usr/share/icons/hicolor/scalable/apps/horalo.svg",
+        "/usr/share/man/man1/horalo.1.gz",
         "/usr/share/metainfo/org.horalo.horalo.metainfo.xml",
     };
     for (const int size : kIconSizes) expected << iconFile(size);
