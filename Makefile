@@ -6,13 +6,14 @@
 #            clock (by a nanosecond, there and back) to hear the kernel tell of it
 # make bench builds and runs the benchmarks, which print their figures
 # make sanitize builds everything with AddressSanitizer and UndefinedBehaviorSanitizer
-#               into its own folder and runs every test there
+#               into its own folder (make sanitize-build stops there) and runs
+#               every test there
 # make package builds the Debian package horalo_<version>_<arch>.deb in $(BUILD)/
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clock-check sanitize bench package clean format
+.PHONY: all deps configure build run test clock-check sanitize-build sanitize bench package clean format
 
 all: build
 
@@ -39,6 +40,10 @@ test: build
 clock-check: build
 	cd $(BUILD) && HORALO_STEP_HOST_CLOCK=1 ctest --output-on-failure -L host-clock
 
+sanitize-build: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DHORALO_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
 # Leaks are suppressed only inside Qt and system libraries (see the file); any
 # other finding fails the test it happens in. A damaged settings file can ask
 # Qt for an allocation no machine has; the system allocator refuses it and Qt
@@ -49,9 +54,7 @@ clock-check: build
 # (--repeat until-pass:2): a program ended by a signal while Qt's D-Bus thread
 # is still starting can leave one of Qt's allocations behind, whose truncated
 # stack names no frame a suppression could match; a fault of ours fails twice.
-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DHORALO_SANITIZE=ON
-	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && \
 	  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1:verify_asan_link_order=0 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/leak-suppressions.txt:print_suppressions=0 \
