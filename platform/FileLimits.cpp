@@ -90,8 +90,10 @@ FileBytes readWholeFile(const QString& path, qint64 limit) {
         !openChecked(file, path, limit, &result.problem))
         return result;
     try {
-        result.bytes = file.readAll();
-        result.problem = kindProblem(false, true, result.bytes.size(), limit);  // grown meanwhile
+        // One byte past the limit tells a file grown since the look from one
+        // that is read whole, without reading what it keeps growing by.
+        result.bytes = file.read(limit + 1);
+        result.problem = kindProblem(false, true, result.bytes.size(), limit);
     } catch (const std::bad_alloc&) {
         result.problem = UserText{QStringLiteral("there is not enough memory to read it"),
                                   QStringLiteral("для его чтения не хватает памяти")};
