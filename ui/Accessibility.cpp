@@ -123,30 +123,35 @@ class ShapedInterface : public QAccessibleWidget {
     }
 };
 
+// An element of the tree with nothing below it, whose texts are only read.
+class LeafInterface : public QAccessibleInterface {
+  public:
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+};
+
 // The editor of a choice box as a screen reader reads it: an editable text
 // that holds the box's value, in words of the list's own. A screen reader
 // reads the new text of a combo box's editor as the arrow keys change it.
-class ChoiceEditorInterface : public QAccessibleInterface, public QAccessibleTextInterface {
+class ChoiceEditorInterface : public LeafInterface, public QAccessibleTextInterface {
   public:
     ChoiceEditorInterface(QObject* standIn, QComboBox* box) : standIn_(standIn), box_(box) {}
 
     bool isValid() const override { return standIn_ && box_; }
     QObject* object() const override { return standIn_; }
     QWindow* window() const override { return box_->window()->windowHandle(); }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(box_);
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) return box_->accessibleName();
         if (kind == QAccessible::Description) return box_->accessibleDescription();
         if (kind == QAccessible::Value) return value();
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const QWidget* editor = box_->lineEdit();
         return editor ? QRect(editor->mapToGlobal(QPoint(0, 0)), editor->size()) : QRect();
@@ -192,27 +197,22 @@ class ChoiceEditorInterface : public QAccessibleInterface, public QAccessibleTex
 // An item of a menu as Qt presents it, but a checkable one as a check box: the
 // platform bridge tells checked and unchecked apart for a check box, and says
 // nothing of an unchecked menu item.
-class MenuItemInterface : public QAccessibleInterface, public QAccessibleActionInterface {
+class MenuItemInterface : public LeafInterface, public QAccessibleActionInterface {
   public:
     MenuItemInterface(QAction* item, QMenu* menu) : item_(item), menu_(menu) {}
 
     bool isValid() const override { return item_ && menu_; }
     QObject* object() const override { return item_; }
     QWindow* window() const override { return menu_ ? menu_->windowHandle() : nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(menu_);
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) return QString(item_->text()).remove(u'&');
         if (kind == QAccessible::Accelerator)
             return item_->shortcut().toString(QKeySequence::NativeText);
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const QRect place = menu_->actionGeometry(item_);
         return {menu_->mapToGlobal(place.topLeft()), place.size()};
