@@ -14,17 +14,8 @@ source "$here/faked-clock.sh"
 source "$here/speaking.sh"
 bursts=$3
 
-copy_program "$1" "$2"
-export XDG_CONFIG_HOME="$work/config"
-settings="$XDG_CONFIG_HOME/Zef.ini"
-mkdir -p "$XDG_CONFIG_HOME"
-
-exit_hook() {
-    [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
-    [ -z "${RECORDER_PID:-}" ] || kill "$RECORDER_PID" 2>/dev/null || true
-    stop_sound_server
-    rm -rf "$work"
-}
+copy_speaking_program "$1" "$2"
+exit_hook() { end_speaking; }
 # run_horalo ARGUMENT...: the program as a command, its output in $work/out and $work/err.
 run_horalo() { "$work/horalo" "$@" >"$work/out" 2>"$work/err"; }
 refused() {

@@ -30,6 +30,23 @@ close_about() {
     return 1
 }
 
+# copy_speaking_program PROGRAM SPEECH_DIR: the program in a new folder $work
+# beside SPEECH_DIR's libraries, with a settings folder of its own whose file
+# is $settings.
+copy_speaking_program() {
+    copy_program "$1" "$2"
+    export XDG_CONFIG_HOME="$work/config"
+    settings="$XDG_CONFIG_HOME/Zef.ini"
+    mkdir -p "$XDG_CONFIG_HOME"
+}
+# What a speaking test leaves to end, passed or not.
+end_speaking() {
+    [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
+    [ -z "${RECORDER_PID:-}" ] || kill "$RECORDER_PID" 2>/dev/null || true
+    stop_sound_server
+    rm -rf "$work"
+}
+
 # The sink's monitor, recorded from now on into $work/heard.raw.
 HEARD_RATE=22050
 record() {

@@ -20,17 +20,10 @@ timing=$3
 bursts=$4
 SOUND_SERVER=${5:-pulseaudio}
 
-copy_program "$1" "$2"
-export XDG_CONFIG_HOME="$work/config"
-settings="$XDG_CONFIG_HOME/Zef.ini"
-mkdir -p "$XDG_CONFIG_HOME"
-
+copy_speaking_program "$1" "$2"
 exit_hook() {
-    [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
-    [ -z "${RECORDER_PID:-}" ] || kill "$RECORDER_PID" 2>/dev/null || true
     [ -z "${PROXY_PID:-}" ] || kill "$PROXY_PID" 2>/dev/null || true
-    stop_sound_server
-    rm -rf "$work"
+    end_speaking
 }
 store() {  # language show-logo-flag
     printf '[Options]\nLanguage=%s\nInterval=15 минут\nPicture=logo\nlogo=%s\n' "$1" "$2" >"$settings"
