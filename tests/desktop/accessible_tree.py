@@ -140,6 +140,13 @@ def name_changes(seconds):
     return heard
 
 
+def interval_read(main):
+    """What the interval box's editor reads, for each such box."""
+    boxes = [n for n in nodes(main) if n.getRole() == pyatspi.ROLE_COMBO_BOX]
+    return [n.queryText().getText(0, -1) for box in boxes for n in nodes(box)
+            if n.getRole() == pyatspi.ROLE_TEXT]
+
+
 def checked(node):
     return node.getState().contains(pyatspi.STATE_CHECKED)
 
@@ -215,8 +222,7 @@ def main():
     if [n.name for n in combo] != [interval]:
         faults.append(f"main window: the interval box is named {[n.name for n in combo]}")
     # A screen reader reads the box's value as the text of its editor.
-    editors = [n for n in nodes(combo[0]) if n.getRole() == pyatspi.ROLE_TEXT] if combo else []
-    value = [n.queryText().getText(0, -1) for n in editors]
+    value = interval_read(main_window)
     if value != ["15 минут" if RUSSIAN else "15 minutes"]:
         faults.append(f"main window: the interval box reads {value!r}")
     heard = name_changes(3.5)
@@ -252,6 +258,13 @@ def main():
     # Opening Rules was a round trip through the program: a second launch would be there by now.
     if opened() != ["http://www.horalo.example.org"]:
         faults.append(f"the web link's action handed the browser {opened()}")
+
+    # Default options: English and the quarter hour, in the marks, the window's
+    # name and the interval box's words.
+    keys_reflected(main_window, [("F3", [True, True, False], "Horalo")])
+    value = interval_read(main_window)
+    if value != ["15 minutes"]:
+        faults.append(f"F3: the interval box reads {value!r}")
     for fault in faults:
         print(f"FAIL: {fault}")
     sys.exit(1 if faults else 0)
