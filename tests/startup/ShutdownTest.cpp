@@ -149,22 +149,29 @@ TEST(ShutdownBySignal, LogoutsSignalsRunTheExitStepOnceAndKeepTheChoices) {
 TEST(ShutdownBySignal, ALaterRequestEndsAHeldProgramButEarlierOnesAreLetGo) {
     SpeechLog log;
     for (const bool heldInTheGreeting : {true, false}) {
-        log.clear();
-        RealProgram program(u"eng"_qs);
-        if (heldInTheGreeting) program.holdSpeech();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 1; }, 20000));
-        if (!heldInTheGreeting) program.holdSpeech();
-        QElapsedTimer ending;
-        ending.start();
-        program.askToEnd();
-        if (!heldInTheGreeting) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 2; }, 10000));
+        // A machine so busy that the farewell's call comes seconds after the
+        // first request leaves no time for an early one: that round is not
+        // judged, and is run again.
+        for (int round = 1;; ++round) {
+            log.clear();
+            RealProgram program(u"eng"_qs);
+            if (heldInTheGreeting) program.holdSpeech();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 1; }, 20000));
+            if (!heldInTheGreeting) program.holdSpeech();
+            QElapsedTimer ending;
+            ending.start();
+            program.askToEnd();
+            if (!heldInTheGreeting) {
+                EXPECT_TRUE(QTest::qWaitFor([&] { return log.calls().size() == 2; }, 10000));
+            }
+            if (ending.elapsed() > 3000 && round < 3) continue;
+            program.askToEnd();
+            EXPECT_FALSE(program.ended(1000)) << "an early further request ended the program";
+            QTest::qWait(int(std::max<qint64>(0, 5500 - ending.elapsed())));
+            program.askToEnd();
+            ASSERT_TRUE(program.ended(10000)) << "deaf while held up";
+            EXPECT_EQ(program.process.exitStatus(), QProcess::CrashExit);
+            break;
         }
-        program.askToEnd();
-        EXPECT_FALSE(program.ended(1000)) << "an early further request ended the program";
-        QTest::qWait(int(std::max<qint64>(0, 5500 - ending.elapsed())));
-        program.askToEnd();
-        ASSERT_TRUE(program.ended(10000)) << "deaf while held up";
-        EXPECT_EQ(program.process.exitStatus(), QProcess::CrashExit);
     }
 }
